@@ -1,0 +1,177 @@
+#include "imaging/resize_image.h"
+
+#include "frame/global_block.h"
+#include "imaging/packed_image.h"
+
+#include <vector>
+
+namespace {
+
+// One row or column of pixels as channel values: one channel (palette indices, averaged as
+// numbers, for 2-8-bit images) or three (red, green, blue, for every other depth).
+struct Line {
+    int channels;
+    std::vector<int> values; // pixel-major: pixel i, channel c at i * channels + c
+};
+
+int LineChannels(int bits)
+{
+    return bits >= 2 && bits <= 8 ? 1 : 3;
+}
+
+// Reads pixel `index` along the line: a row y (horizontal) or a column x (vertical).
+void ReadLine(const PackedImage *image, bool horizontal, int line, Line &out)
+{
+    const int length = horizontal ? image->biWidth : image->biHeight;
+    out.values.resize(length * out.channels);
+    if (image->biBitCount == 24) {
+        for (int i = 0; i < length; i++) {
+            const int x = horizontal ? i : line;
+            const int y = horizontal ? line : i;
+            const uint8_t *p = ImageRow(image, y) + 3 * x;
+            out.values[3 * i] = p[2];
+            out.values[3 * i + 1] = p[1];
+            out.values[3 * i + 2] = p[0];
+        }
+        return;
+    }
+    for (int i = 0; i < length; i++) {
+        const int value = horizontal ? GetImagePixel(image, i, line) : GetImagePixel(image, line, i);
+        if (out.channels == 1) {
+            out.values[i] = value;
+        } else {
+            out.values[3 * i] = value & 0xFF;
+            out.values[3 * i + 1] = (value >> 8) & 0xFF;
+            out.values[3 * i + 2] = (value >> 16) & 0xFF;
+        }
+    }
+}
+
+void WriteLine(PackedImage *image, bool horizontal, int line, const Line &in)
+{
+    const int length = horizontal ? image->biWidth : image->biHeight;
+    if (image->biBitCount == 24) {
+        for (int i = 0; i < length; i++) {
+            const int x = horizontal ? i : line;
+            const int y = horizontal ? line : i;
+            uint8_t *p = ImageRow(image, y) + 3 * x;
+            p[2] = static_cast<uint8_t>(in.values[3 * i]);
+            p[1] = static_cast<uint8_t>(in.values[3 * i + 1]);
+            p[0] = static_cast<uint8_t>(in.values[3 * i + 2]);
+        }
+        return;
+    }
+    for (int i = 0; i < length; i++) {
+        const int value = in.channels == 1 ? in.values[i]
+                                           : in.values[3 * i] | (in.values[3 * i + 1] << 8) |
+                                                 (in.values[3 * i + 2] << 16);
+        if (horizontal)
+            SetImagePixel(image, i, line, value);
+        else
+            SetImagePixel(image, line, i, value);
+    }
+}
+
+// Box average: destination pixel j averages the source pixels from the previous end up to
+// (j + 1) × 100 / percent that lie inside the line.
+void ShrinkLine(const Line &source, Line &target, int percent)
+{
+    const int channels = source.channels;
+    const int sourceLength = static_cast<int>(source.values.size()) / channels;
+    const int targetLength = static_cast<int>(target.values.size()) / channels;
+    int start = 0;
+    for (int j = 0; j < targetLength; j++) {
+        const int end = (j + 1) * 100 / percent;
+        for (int c = 0; c < channels; c++) {
+            int sum = 0;
+            int n = 0;
+            for (int k = start; k < end && k < sourceLength; k++, n++)
+                sum += source.values[k * channels + c];
+            target.values[j * channels + c] = sum / (n ? n : 1);
+        }
+        start = end;
+    }
+}
+
+// Linear stretch: each source pixel lands at step × k / 100 and the gap before it is
+// filled by interpolating from its left neighbour.
+void StretchLine(const Line &source, Line &target, int percent)
+{
+    const int channels = source.channels;
+    const int sourceLength = static_cast<int>(source.values.size()) / channels;
+    const int targetLength = static_cast<int>(target.values.size()) / channels;
+    if (sourceLength == 0 || targetLength == 0)
+        return;
+    const int step = percent + percent / 100 + (percent % 100 ? 1 : 0);
+    auto src = [&](int k, int c) { return source.values[k * channels + c]; };
+    auto dst = [&](int k, int c) -> int & { return target.values[k * channels + c]; };
+
+    for (int c = 0; c < channels; c++)
+        dst(0, c) = src(0, c);
+    int prev = 0;
+    for (int k = 1; k < sourceLength; k++) {
+        const int at = step * k / 100;
+        const int gap = at - prev;
+        for (int m = 0; m < gap && prev + m < targetLength; m++)
+            for (int c = 0; c < channels; c++)
+                dst(prev + m, c) =
+                    (gap - m - 1) * src(k - 1, c) / gap + (m + 1) * src(k, c) / gap;
+        if (at < targetLength)
+            for (int c = 0; c < channels; c++)
+                dst(at, c) = src(k, c);
+        prev = at;
+    }
+    for (int c = 0; c < channels; c++)
+        dst(targetLength - 1, c) = src(sourceLength - 1, c);
+}
+
+// One pass in one direction; percent 100 is a plain copy.
+HGLOBAL ResizePass(HGLOBAL handle, bool horizontal, int percent)
+{
+    if (percent == 100)
+        return DuplicateImage(handle);
+    if (percent <= 0)
+        return nullptr; // no image has a width or height of zero or less
+
+    GlobalLockGuard<PackedImage> source(handle);
+    if (!source)
+        return nullptr;
+    const int width = source->biWidth;
+    const int height = source->biHeight;
+    const int bits = source->biBitCount;
+    const int newWidth = horizontal ? percent * width / 100 : width;
+    const int newHeight = horizontal ? height : percent * height / 100;
+
+    uint8_t palette[kPaletteBytes];
+    GetImagePalette(source.get(), palette);
+    GlobalBlock result(CreatePackedImage(newWidth, newHeight, palette, bits));
+    if (!result)
+        return nullptr;
+    GlobalLockGuard<PackedImage> target(result.get());
+    if (!target)
+        return nullptr;
+
+    Line in{LineChannels(bits), {}};
+    Line out{in.channels, {}};
+    out.values.resize((horizontal ? newWidth : newHeight) * out.channels);
+    const int lines = horizontal ? height : width;
+    for (int line = 0; line < lines; line++) {
+        ReadLine(source.get(), horizontal, line, in);
+        if (percent < 100)
+            ShrinkLine(in, out, percent);
+        else
+            StretchLine(in, out, percent);
+        WriteLine(target.get(), horizontal, line, out);
+    }
+    return result.release();
+}
+
+} // namespace
+
+HGLOBAL ResizeImage(HGLOBAL image, int px, int py)
+{
+    GlobalBlock wide(ResizePass(image, true, px));
+    if (!wide)
+        return nullptr;
+    return ResizePass(wide.get(), false, py);
+}
