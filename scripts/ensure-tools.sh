@@ -11,7 +11,9 @@ ready() {
     command -v "$tool" >/dev/null || return 1
   done
   [ -f /usr/src/googletest/CMakeLists.txt ] && [ -f /usr/i686-w64-mingw32/lib/libz.a ] &&
-    [ -x /usr/bin/qemu-i386-static ] && [ -f /usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf ] &&
+    [ -f /usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf ] &&
+    { [ ! -e /proc/sys/fs/binfmt_misc/qemu-i386 ] ||
+      /usr/bin/qemu-i386-static --version | grep -q 'version \([89]\|[1-9][0-9]\)\.'; } &&
     dpkg-query -W wine32:i386 >/dev/null 2>&1 && [ -x /usr/bin/convert ]
 }
 
@@ -22,4 +24,4 @@ run_as_root() {
 if ! ready; then
   run_as_root bash "$here/setup.sh" || exit 1
 fi
-/lib/ld-linux.so.2 --version >/dev/null 2>&1 || run_as_root bash "$here/enable-i386.sh"
+/lib/ld-linux.so.2 --version >/dev/null 2>&1 || run_as_root bash "$here/setup.sh"

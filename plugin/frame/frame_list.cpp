@@ -4,7 +4,8 @@
 
 #include <cstring>
 
-namespace {
+namespace
+{
 
 // Copies one record in or out of the block, holding the lock only for the copy.
 int CopyRecord(const FrameList *list, int index, FrameRecord *out, const FrameRecord *in)

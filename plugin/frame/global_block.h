@@ -5,7 +5,8 @@
 #include <windows.h>
 
 // Owns a global block and frees it on scope exit unless ownership is released.
-class GlobalBlock {
+class GlobalBlock
+{
 public:
     explicit GlobalBlock(HGLOBAL handle = nullptr) : handle_(handle) {}
     ~GlobalBlock() { reset(); }
@@ -35,8 +36,8 @@ private:
 };
 
 // Keeps a global block locked for the guard's lifetime.
-template <typename T>
-class GlobalLockGuard {
+template <typename T> class GlobalLockGuard
+{
 public:
     explicit GlobalLockGuard(HGLOBAL handle)
         : handle_(handle), pointer_(handle ? static_cast<T *>(GlobalLock(handle)) : nullptr)

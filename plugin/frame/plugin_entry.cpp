@@ -7,7 +7,8 @@
 #include <algorithm>
 #include <cstring>
 
-namespace {
+namespace
+{
 
 const char kPluginName[] = "Zentrix #1";
 const char kPluginCredit[] = "Zentrix #1 Plugin - animated gadget displays by Quintrel";

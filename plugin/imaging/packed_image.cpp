@@ -83,7 +83,8 @@ HGLOBAL CreatePackedImage(int width, int height, const uint8_t *palette, int bit
     return block.release();
 }
 
-namespace {
+namespace
+{
 
 bool Inside(const PackedImage *image, int x, int y)
 {

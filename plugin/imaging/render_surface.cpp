@@ -2,12 +2,12 @@
 
 #include <cstring>
 
-namespace {
+namespace
+{
 
 size_t PixelBytes(const PackedImage *header)
 {
-    return static_cast<size_t>(ImageStride(header->biWidth, header->biBitCount)) *
-           header->biHeight;
+    return static_cast<size_t>(ImageStride(header->biWidth, header->biBitCount)) * header->biHeight;
 }
 
 } // namespace
@@ -23,9 +23,9 @@ int CreateRenderSurface(int width, int height, RenderSurface *surface)
     if (surface->image)
         surface->header = static_cast<PackedImage *>(GlobalLock(surface->image));
     if (surface->header)
-        surface->section = CreateDIBSection(surface->memoryDC,
-                                            reinterpret_cast<BITMAPINFO *>(surface->header),
-                                            DIB_RGB_COLORS, &surface->sectionBits, nullptr, 0);
+        surface->section =
+            CreateDIBSection(surface->memoryDC, reinterpret_cast<BITMAPINFO *>(surface->header),
+                             DIB_RGB_COLORS, &surface->sectionBits, nullptr, 0);
     if (!surface->section || !surface->sectionBits) {
         ReleaseRenderSurface(surface, 0);
         return 0;
@@ -34,7 +34,8 @@ int CreateRenderSurface(int width, int height, RenderSurface *surface)
     GdiFlush();
     // Isotropic mapping with equal extents: one logical unit is one pixel, y grows downward.
     SetMapMode(surface->memoryDC, MM_ISOTROPIC);
-    surface->previousBitmap = static_cast<HBITMAP>(SelectObject(surface->memoryDC, surface->section));
+    surface->previousBitmap =
+        static_cast<HBITMAP>(SelectObject(surface->memoryDC, surface->section));
     if (!surface->previousBitmap) {
         ReleaseRenderSurface(surface, 0);
         return 0;
@@ -48,10 +49,12 @@ int SyncRenderSurface(RenderSurface *surface, int flags)
 {
     if (flags & kSyncSectionToImage) {
         GdiFlush();
-        std::memcpy(ImagePixels(surface->header), surface->sectionBits, PixelBytes(surface->header));
+        std::memcpy(ImagePixels(surface->header), surface->sectionBits,
+                    PixelBytes(surface->header));
     }
     if (flags & kSyncImageToSection)
-        std::memcpy(surface->sectionBits, ImagePixels(surface->header), PixelBytes(surface->header));
+        std::memcpy(surface->sectionBits, ImagePixels(surface->header),
+                    PixelBytes(surface->header));
     return 1;
 }
 

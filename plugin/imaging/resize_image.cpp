@@ -5,7 +5,8 @@
 
 #include <vector>
 
-namespace {
+namespace
+{
 
 // One row or column of pixels as channel values: one channel (palette indices, averaged as
 // numbers, for 2-8-bit images) or three (red, green, blue, for every other depth).
@@ -36,7 +37,8 @@ void ReadLine(const PackedImage *image, bool horizontal, int line, Line &out)
         return;
     }
     for (int i = 0; i < length; i++) {
-        const int value = horizontal ? GetImagePixel(image, i, line) : GetImagePixel(image, line, i);
+        const int value =
+            horizontal ? GetImagePixel(image, i, line) : GetImagePixel(image, line, i);
         if (out.channels == 1) {
             out.values[i] = value;
         } else {
@@ -114,8 +116,7 @@ void StretchLine(const Line &source, Line &target, int percent)
         const int gap = at - prev;
         for (int m = 0; m < gap && prev + m < targetLength; m++)
             for (int c = 0; c < channels; c++)
-                dst(prev + m, c) =
-                    (gap - m - 1) * src(k - 1, c) / gap + (m + 1) * src(k, c) / gap;
+                dst(prev + m, c) = (gap - m - 1) * src(k - 1, c) / gap + (m + 1) * src(k, c) / gap;
         if (at < targetLength)
             for (int c = 0; c < channels; c++)
                 dst(at, c) = src(k, c);

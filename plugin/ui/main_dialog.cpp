@@ -4,7 +4,8 @@
 #include "frame/plugin_instance.h"
 #include "resources/resource_ids.h"
 
-namespace {
+namespace
+{
 
 void CentreOnScreen(HWND window)
 {

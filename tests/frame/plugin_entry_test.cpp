@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-namespace {
+namespace
+{
 
 // The host sizes the record; bytes past that size belong to someone else.
 TEST(PluginInfo, NeverWritesPastTheSizeTheHostGave)

@@ -6,15 +6,16 @@
 
 #include <cstring>
 
-namespace {
+namespace
+{
 
 TEST(PackedImage, HeaderTableAndDepthRounding)
 {
     struct Case {
         int requested, bits, stride, tableEntries;
     } cases[] = {
-        {1, 1, 4, 2},  {2, 4, 8, 16},  {4, 4, 8, 16},  {5, 8, 12, 256}, {8, 8, 12, 256},
-        {9, 24, 32, 0}, {24, 24, 32, 0}, {0, 32, 44, 0}, {25, 32, 44, 0},
+        {1, 1, 4, 2},   {2, 4, 8, 16},   {4, 4, 8, 16},  {5, 8, 12, 256}, {8, 8, 12, 256},
+        {9, 24, 36, 0}, {24, 24, 36, 0}, {0, 32, 44, 0}, {25, 32, 44, 0},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.requested);
@@ -66,8 +67,13 @@ TEST(PackedImage, PixelRulesPerDepth)
     struct Case {
         int bits, value, read;
     } cases[] = {
-        {1, 5, 1},          {1, 0, 0},          {4, 0x1B, 0xB},        {8, 0x1F0, 0xF0},
-        {24, 0x123456, 0x123456}, {24, 0x7F123456, 0x123456}, {32, 0x7F123456, 0x7F123456},
+        {1, 5, 1},
+        {1, 0, 0},
+        {4, 0x1B, 0xB},
+        {8, 0x1F0, 0xF0},
+        {24, 0x123456, 0x123456},
+        {24, 0x7F123456, 0x123456},
+        {32, 0x7F123456, 0x7F123456},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.bits);

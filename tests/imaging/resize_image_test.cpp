@@ -8,7 +8,8 @@
 #include <cstring>
 #include <vector>
 
-namespace {
+namespace
+{
 
 // An 8-bit image of one row holding the given index values.
 HGLOBAL GreyRow(const std::vector<int> &values)
@@ -39,7 +40,7 @@ TEST(ResizeImage, ShrinkAndStretchOneRow)
         int percent;
         std::vector<int> expected;
     } cases[] = {
-        {{10, 20, 90}, 50, {15}},                  // the third pixel is not used
+        {{10, 20, 90}, 50, {15}}, // the third pixel is not used
         {{10, 20, 40}, 150, {20, 30, 40, 40}},
         {{0, 100}, 200, {50, 100, 100, 100}},
         {{7, 9, 11}, 100, {7, 9, 11}},
@@ -94,32 +95,35 @@ TEST(ResizeImage, VerticalPassRunsTopDown)
 TEST(ResizeImage, DirectRowsMatchPixelByPixel)
 {
     HeapCensus census;
-    const int width = 37, height = 23;
-    GlobalBlock direct(CreatePackedImage(width, height, nullptr, 24));
-    GlobalBlock generic(CreatePackedImage(width, height, nullptr, 32));
     {
-        GlobalLockGuard<PackedImage> a(direct.get()), b(generic.get());
-        unsigned seed = 12345;
-        for (int y = 0; y < height; y++)
-            for (int x = 0; x < width; x++) {
-                seed = seed * 1103515245 + 12345;
-                const int colour = (seed >> 8) & 0xFFFFFF;
-                SetImagePixel(a.get(), x, y, colour);
-                SetImagePixel(b.get(), x, y, colour);
-            }
-    }
-    for (auto [px, py] : {std::pair{50, 50}, {33, 33}, {25, 25}, {150, 250}, {333, 40}, {100, 77}}) {
-        SCOPED_TRACE(px * 1000 + py);
-        GlobalBlock a(ResizeImage(direct.get(), px, py));
-        GlobalBlock b(ResizeImage(generic.get(), px, py));
-        ASSERT_TRUE(a && b);
-        GlobalLockGuard<PackedImage> ia(a.get()), ib(b.get());
-        ASSERT_EQ(px * width / 100, ia->biWidth);
-        ASSERT_EQ(py * height / 100, ia->biHeight);
-        for (int y = 0; y < ia->biHeight; y++)
-            for (int x = 0; x < ia->biWidth; x++)
-                ASSERT_EQ(GetImagePixel(ia.get(), x, y), GetImagePixel(ib.get(), x, y) & 0xFFFFFF)
-                    << x << "," << y;
+        const int width = 37, height = 23;
+        GlobalBlock direct(CreatePackedImage(width, height, nullptr, 24));
+        GlobalBlock generic(CreatePackedImage(width, height, nullptr, 32));
+        {
+            GlobalLockGuard<PackedImage> a(direct.get()), b(generic.get());
+            unsigned seed = 12345;
+            for (int y = 0; y < height; y++)
+                for (int x = 0; x < width; x++) {
+                    seed = seed * 1103515245 + 12345;
+                    const int colour = (seed >> 8) & 0xFFFFFF;
+                    SetImagePixel(a.get(), x, y, colour);
+                    SetImagePixel(b.get(), x, y, colour);
+                }
+        }
+        for (auto [px, py] :
+             {std::pair{50, 50}, {33, 33}, {25, 25}, {150, 250}, {333, 40}, {100, 77}}) {
+            GlobalBlock a(ResizeImage(direct.get(), px, py));
+            GlobalBlock b(ResizeImage(generic.get(), px, py));
+            ASSERT_TRUE(a && b);
+            GlobalLockGuard<PackedImage> ia(a.get()), ib(b.get());
+            ASSERT_EQ(px * width / 100, ia->biWidth);
+            ASSERT_EQ(py * height / 100, ia->biHeight);
+            for (int y = 0; y < ia->biHeight; y++)
+                for (int x = 0; x < ia->biWidth; x++)
+                    ASSERT_EQ(GetImagePixel(ia.get(), x, y),
+                              GetImagePixel(ib.get(), x, y) & 0xFFFFFF)
+                        << px << "% x " << py << "% at " << x << "," << y;
+        }
     }
     EXPECT_EQ(0, census.Leaked());
 }

@@ -7,7 +7,8 @@
 size_t CountProcessHeapBlocks();
 
 // Takes the count at construction; Leaked() is the number of blocks added since.
-class HeapCensus {
+class HeapCensus
+{
 public:
     HeapCensus();
     long Leaked() const;
