@@ -17,8 +17,16 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 export ALSA_CONFIG_PATH=${ALSA_CONFIG_PATH:-$here/alsa-null.conf}
 
 if [ -z "${DISPLAY:-}" ]; then
-  exec "$here/with-display.sh" "$0" "$@"
+  ZX_OWN_DISPLAY=1 exec "$here/with-display.sh" "$0" "$@"
 fi
 
 "$here/wine-prefix.sh"
-exec wine "$@"
+if [ -z "${ZX_OWN_DISPLAY:-}" ]; then
+  exec wine "$@"
+fi
+# The display goes away with this program: let Wine's desktop and server end first.
+unset ZX_OWN_DISPLAY
+status=0
+wine "$@" || status=$?
+wineserver -w
+exit $status
