@@ -78,18 +78,41 @@ expect "gif frames: delay size dispose alpha(3,0) green(0,0)" \
 expect "gif endless loop" "1" "$(LC_ALL=C grep -caP 'NETSCAPE2\.0\x03\x01\x00\x00' a.gif)"
 
 echo "-- a true-colour document from a millisecond host as APNG, through the Test button"
-script "new 5 3 24 2 0; add 250 0 -1; add 500 0 -1; end 1"
-host --plugin "$bin/zxscript.dll" --flags 2 --press test --out "$work/b.png" --log "$work/b.jsonl"
+script "ini MainKept; ini MainDelay; new 5 3 24 2 0; add 250 0 -1; add 500 0 -1; end 1"
+host --plugin "$bin/zxscript.dll" --flags 2 --press test --out "$work/b.png" --log "$work/b.jsonl" \
+  --set MainDelay=9
 expect "apng exit" 0 "$status"
 expect "apng presses" "press test|HOST_NEW_TEST_TASK|HOST_ADD_IMAGE|HOST_ADD_IMAGE|HOST_END_TASK|press cancel|" \
   "$(logged b.jsonl '"\(.op)\(.button // "" | if . == "" then "" else " " + . end)"')"
-expect "apng plug-in saw" "flags 2|pages|test|new 1|add 1|add 1|end 1|cancel|" "$(results)"
+expect "apng plug-in saw" \
+  "flags 2|pages|test|ini 1 MainKept 1|ini 1 MainDelay 9|new 1|add 1|add 1|end 1|cancel|" "$(results)"
 expect "apng chunks" "frames 2 plays 0|5 3 0 0 250/1000 0 0|5 3 0 0 500/1000 0 1|" \
   "$(python3 "$here/apng_frames.py" b.png b-frame | tr '\n' '|')"
 expect "apng frames: size red(0,0) blue(3,0)" "5x3 0 255|5x3 255 0|" \
   "$(for f in b-frame-0.png b-frame-1.png; do
        convert "$f" -format '%wx%h %[fx:int(255*p{0,0}.r)] %[fx:int(255*p{3,0}.b)]|' info:; done)"
 expect "apng default image" "5x3" "$(identify -format '%wx%h' b.png)"
+
+echo "-- large scattered frames: the GIF's codes grow to 12 bits and the table is cleared"
+script "new 200 150 8 2 0; add 5 0 -1 noise; add 5 0 -1 noise; end 1"
+host --plugin "$bin/zxscript.dll" --out "$work/n.gif"
+expect "noise exit" 0 "$status"
+for frame in 0 1; do
+  convert "n.gif[$frame]" -depth 8 rgb:"n-$frame.rgb"
+done
+expect "noise pixels" "ok" "$(python3 - <<'PY'
+grey = lambda i: [(0, 0, 0), (255, 0, 0), (0, 255, 0), (0, 0, 255)][i] if i < 4 else (i, i, i)
+for frame in (0, 1):
+    want = bytearray()
+    for n in range(frame * 30000, (frame + 1) * 30000):
+        want += bytes(grey(((n * 2654435761) & 0xFFFFFFFF) >> 24))
+    if open("n-%d.rgb" % frame, "rb").read() != bytes(want):
+        print("frame %d differs" % frame)
+        break
+else:
+    print("ok")
+PY
+)"
 
 echo "-- a palette document as APNG: transparency and the frames' own colours"
 script "new 6 4 2 2 3; add 10 1 3; add 20 1 3 local; end 1"

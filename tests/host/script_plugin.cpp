@@ -4,7 +4,8 @@
 //
 // A script is a list of steps separated by ";"; each step is a word and its arguments:
 //   new W H BITS FRAMES TRANSPARENT   HOST_NEW_TASK (HOST_NEW_TEST_TASK under &Test)
-//   add DELAY FLAG INDEX [local]      HOST_ADD_IMAGE of the next frame; "local": own colours
+//   add DELAY FLAG INDEX [local|noise] HOST_ADD_IMAGE of the next frame; "local": own
+//                                     colours; "noise": scattered indices (see NoiseIndex)
 //   comment TEXT | status TEXT | end COMMIT | progress POSITION TOTAL
 //   colour C | file PATH | load PATH | help ANCHOR | call OPERATION
 //   message TEXT                      a message box, as the plug-in shows its messages
@@ -62,8 +63,17 @@ void FillPalette(uint8_t *palette, bool local)
             palette[3 * i + c] = i < 4 ? base[i][c] : static_cast<uint8_t>(i);
 }
 
-HGLOBAL FrameImage(int frame, bool local)
+// Indices without runs or repeats, so that a GIF encoder fills its whole code table: the
+// top byte of a multiplicative hash of the pixel's number in the document.
+int NoiseIndex(int frame, int x, int y)
 {
+    const uint32_t n = (static_cast<uint32_t>(frame) * g_task.height + y) * g_task.width + x;
+    return static_cast<int>((n * 2654435761u) >> 24) & ((1 << g_task.bits) - 1);
+}
+
+HGLOBAL FrameImage(int frame, const std::string &kind)
+{
+    const bool local = kind == "local";
     uint8_t palette[kPaletteBytes];
     FillPalette(palette, local);
     const int bits = g_task.bits;
@@ -71,7 +81,7 @@ HGLOBAL FrameImage(int frame, bool local)
     PackedImage *image = static_cast<PackedImage *>(GlobalLock(handle));
     for (int y = 0; y < g_task.height; y++) {
         for (int x = 0; x < g_task.width; x++) {
-            const int index = (x + frame) % 4;
+            const int index = kind == "noise" ? NoiseIndex(frame, x, y) : (x + frame) % 4;
             const uint8_t *rgb = palette + 3 * index;
             SetImagePixel(image, x, y, bits <= 8 ? index : rgb[0] | rgb[1] << 8 | rgb[2] << 16);
         }
@@ -131,12 +141,12 @@ void RunStep(HWND dialog, const std::string &step, bool test)
         result = Call(nullptr, test ? HOST_NEW_TEST_TASK : HOST_NEW_TASK, 0, &g_task);
     } else if (word == "add") {
         ImageRecord record{};
-        std::string local;
+        std::string kind;
         record.size = sizeof(record);
         record.version = kRecordVersion;
-        args >> record.delay >> record.transparent >> record.transparentIndex >> local;
+        args >> record.delay >> record.transparent >> record.transparentIndex >> kind;
         record.frameNumber = g_nextFrame++;
-        record.image = FrameImage(record.frameNumber, local == "local");
+        record.image = FrameImage(record.frameNumber, kind);
         result = Call(&g_task, HOST_ADD_IMAGE, 0, &record);
         GlobalFree(record.image); // the plug-in keeps ownership of every frame it hands over
     } else if (word == "comment") {
