@@ -61,6 +61,12 @@ const PressName kPressNames[] = {
     {"cancel", PressButton::Cancel},
 };
 
+bool Reject(std::string &error, const std::string &reason)
+{
+    error = reason;
+    return false;
+}
+
 // A whole decimal number in [low, high].
 bool ParseNumber(const std::string &text, long long low, long long high, long long &value)
 {
@@ -125,46 +131,45 @@ bool ApplyValue(const std::string &name, const std::string &value, HostOptions &
         options.plugin = ToWindowsPath(value);
     } else if (name == "--flags") {
         if (!ParseNumber(value, 0, 255, number))
-            return error = "--flags needs a number from 0 to 255", false;
+            return Reject(error, "--flags needs a number from 0 to 255");
         options.flags = static_cast<int>(number);
     } else if (name == "--set") {
         const size_t equals = value.find('=');
         if (equals == 0 || equals == std::string::npos)
-            return error = "--set needs KEY=VALUE", false;
+            return Reject(error, "--set needs KEY=VALUE");
         options.settings.emplace_back(value.substr(0, equals), value.substr(equals + 1));
     } else if (name == "--effect") {
         if (!ParseNumber(value, 0, 0x7FFFFFFF, number))
-            return error = "--effect needs the effect's number in the effect list", false;
+            return Reject(error, "--effect needs the effect's number in the effect list");
         options.settings.emplace_back("MainEffect", value);
     } else if (name == "--press") {
         if (!ParsePress(value, options.press))
-            return error = "--press needs build, test or cancel", false;
+            return Reject(error, "--press needs build, test or cancel");
     } else if (name == "--out") {
         if (!HasExtension(value, ".gif") && !HasExtension(value, ".png"))
-            return error = "--out needs a .gif or .png file", false;
+            return Reject(error, "--out needs a .gif or .png file");
         options.out = ToWindowsPath(value);
     } else if (name == "--log") {
         options.log = ToWindowsPath(value);
     } else if (name == "--screenshot") {
         if (!HasExtension(value, ".bmp") && !HasExtension(value, ".png"))
-            return error = "--screenshot needs a .png or .bmp file", false;
+            return Reject(error, "--screenshot needs a .png or .bmp file");
         options.screenshot = ToWindowsPath(value);
     } else if (name == "--choose-colour") {
         if (!ParseNumber(value, 0, 0xFFFFFF, number))
-            return error = "--choose-colour needs a colour from 0 to 16777215", false;
+            return Reject(error, "--choose-colour needs a colour from 0 to 16777215");
         options.hasColour = true;
         options.colour = static_cast<COLORREF>(number);
     } else if (name == "--choose-file") {
         if (value.empty() || ToWindowsPath(value).size() >= MAX_PATH)
-            return error = "--choose-file needs a path shorter than 260 characters", false;
+            return Reject(error, "--choose-file needs a path shorter than 260 characters");
         options.hasFile = true;
         options.file = ToWindowsPath(value);
     } else if (name == "--fail") {
         FailRule rule;
         if (!ParseFail(value, rule))
-            return error = "--fail needs new-task, add-image[@N], show-help, choose-colour, "
-                           "choose-file or load-image",
-                   false;
+            return Reject(error, "--fail needs new-task, add-image[@N], show-help, choose-colour, "
+                                 "choose-file or load-image");
         options.failures.push_back(rule);
     }
     return true;
@@ -197,15 +202,15 @@ bool ParseCommandLine(int argc, char **argv, HostOptions &options, std::string &
         if (ApplySwitch(name, options))
             continue;
         if (!IsValueOption(name))
-            return error = "unknown option " + name, false;
+            return Reject(error, "unknown option " + name);
         if (i + 1 >= argc)
-            return error = name + " needs a value", false;
+            return Reject(error, name + " needs a value");
         pressGiven |= name == "--press";
         if (!ApplyValue(name, argv[++i], options, error))
             return false;
     }
     if (pressGiven && options.interactive)
-        return error = "--press and --interactive exclude each other", false;
+        return Reject(error, "--press and --interactive exclude each other");
     if (!pressGiven && !options.interactive && !options.out.empty())
         options.press = PressButton::Build;
     return true;

@@ -38,6 +38,12 @@ results() { tr -d '\r' <"$work/results.txt" | tr '\n' '|'; }
 logged() { jq -c -r "$2" "$1" | tr '\n' '|'; }
 
 cd "$work" || exit 1
+
+echo "-- the host imports system DLLs only"
+allowed='^(kernel32|user32|gdi32|comctl32|comdlg32|shell32|msvcrt|ole32|oleaut32|windowscodecs)\.dll$'
+expect "host imports" "" "$("$2" -p "$bin/zxhost.exe" | grep -o 'DLL Name: .*' | cut -d' ' -f3 |
+  tr 'A-Z' 'a-z' | sort -u | grep -vE "$allowed")"
+
 convert -size 5x3 xc:red -fill blue -draw 'point 4,2' pic.png
 convert pic.png pic.gif
 convert pic.png BMP3:pic.bmp
