@@ -46,6 +46,27 @@ std::string WindowText(HWND window)
     return text;
 }
 
+// OK; a box without it (Yes and No, say) gets its default button, else its first, so that
+// no run waits. The dialog manager's default id stays IDOK in such boxes, so the buttons'
+// own styles tell.
+int AnswerOf(HWND box)
+{
+    if (GetDlgItem(box, IDOK))
+        return IDOK;
+    int first = IDCANCEL;
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        char name[16];
+        GetClassNameA(child, name, sizeof(name));
+        if (lstrcmpiA(name, "Button") != 0)
+            continue;
+        if ((GetWindowLongA(child, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON)
+            return GetDlgCtrlID(child);
+        if (first == IDCANCEL)
+            first = GetDlgCtrlID(child);
+    }
+    return first;
+}
+
 } // namespace
 
 bool IsMessageBox(HWND window)
@@ -108,9 +129,11 @@ void DialogDriver::OnDialogStarted(HWND dialog)
                        .Add("op", "message")
                        .Add("caption", WindowText(dialog))
                        .Add("text", WindowText(GetDlgItem(dialog, kMessageBoxTextId))));
-        if (answerMessageBoxes_)
-            PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-                         reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+        if (answerMessageBoxes_) {
+            const int answer = AnswerOf(dialog);
+            PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(GetDlgItem(dialog, answer)));
+        }
     } else if (!dialog_ && GetWindow(dialog, GW_OWNER) == hostWindow_) {
         dialog_ = dialog;
     }

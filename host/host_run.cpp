@@ -41,6 +41,10 @@ private:
 
 bool WriteDocument(const HostOptions &options, const Document &document, std::string &error)
 {
+    if (document.frames.empty()) {
+        error = "the document has no frames to write";
+        return false;
+    }
     const bool milliseconds = !(options.flags & kHostFlagGifType);
     if (HasExtension(options.out, ".gif"))
         return WriteGif(document, milliseconds, options.out, error);

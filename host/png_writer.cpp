@@ -115,10 +115,6 @@ std::vector<uint8_t> FrameControl(uint32_t sequence, const RgbaPicture &picture,
 bool WriteApng(const Document &document, bool delaysInMilliseconds, const std::string &path,
                std::string &error)
 {
-    if (document.frames.empty()) {
-        error = "the document has no frames to write";
-        return false;
-    }
     std::vector<uint8_t> out;
     PutSignatureAndHeader(out, document.task.width, document.task.height);
     std::vector<uint8_t> animation;

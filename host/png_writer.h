@@ -15,9 +15,9 @@ struct RgbaPicture {
     std::vector<uint8_t> samples;
 };
 
-// delaysInMilliseconds: the host is not a GIF-type host (delays in milliseconds, else in
-// hundredths). Transparent pixels are fully transparent and frames are blended over the
-// previous one without disposal, as a GIF of the same document shows.
+// The document has at least one frame. delaysInMilliseconds: the host is not a GIF-type
+// host (delays in milliseconds, else in hundredths). Transparent pixels are fully transparent and
+// frames are blended over the previous one without disposal, as a GIF of the same document shows.
 bool WriteApng(const Document &document, bool delaysInMilliseconds, const std::string &path,
                std::string &error);
 bool WritePng(const RgbaPicture &picture, const std::string &path, std::string &error);

@@ -57,7 +57,7 @@ expect "info name" "Zentrix #1" "$(tr -d '\r' <stdout)"
 echo "-- a palette document as GIF, with every service the plug-in may call"
 script "progress 0 0; status Rendering; progress 1 3; colour 255; file C:\\old.wav;
   load Z:$work/pic.png; load Z:$work/pic.gif; load Z:$work/pic.bmp; load Z:$work/pic.jpg;
-  load Z:$work/missing.png; help MainDialog; call 99; message Frames ready; ini MainDelay;
+  load Z:$work/missing.png; help MainDialog; call 99; message Frames ready; ask Go on?; ini MainDelay;
   ini MainEffect; ini MainKept;
   new 6 4 2 3 3; add 10 1 3; add 20 1 3 local; add 30 0 -1; comment Made by the script; end 1"
 host --plugin "$bin/zxscript.dll" --fresh --set MainKept=1 --set MainDelay=7 --effect 4 \
@@ -65,12 +65,12 @@ host --plugin "$bin/zxscript.dll" --fresh --set MainKept=1 --set MainDelay=7 --e
 expect "gif exit" 0 "$status"
 expect "gif plug-in saw" "flags 3|pages|build|progress 1|status 1|progress 1|colour 1 65280|\
 file 1 Z:\\tmp\\new.wav|load 1 5 3 24 0000ff ff0000|load 1 5 3 24 0000ff ff0000|\
-load 1 5 3 24 0000ff ff0000|load 1 16 8 24 0000fe 0000fe|load 0|help 1|call 0|message 1|\
+load 1 5 3 24 0000ff ff0000|load 1 16 8 24 0000fe 0000fe|load 0|help 1|call 0|message 1|ask 7|\
 ini 1 MainDelay 7|ini 1 MainEffect 4|ini 1 MainKept 1|new 1|add 1|add 1|add 1|comment 1|end 1|" \
   "$(results)"
 expect "gif log" "press build|HOST_PROGRESS 1|HOST_SET_STATUS 1|HOST_PROGRESS 1|\
 HOST_CHOOSE_COLOUR 1|HOST_CHOOSE_FILE 1|HOST_LOAD_IMAGE 1|HOST_LOAD_IMAGE 1|HOST_LOAD_IMAGE 1|\
-HOST_LOAD_IMAGE 1|HOST_LOAD_IMAGE 0|HOST_SHOW_HELP 1|unknown 0|message Frames ready|\
+HOST_LOAD_IMAGE 1|HOST_LOAD_IMAGE 0|HOST_SHOW_HELP 1|unknown 0|message Frames ready|message Go on?|\
 HOST_NEW_TASK 1|HOST_ADD_IMAGE 1|HOST_ADD_IMAGE 1|HOST_ADD_IMAGE 1|HOST_ADD_COMMENT 1|\
 HOST_END_TASK 1|" "$(logged a.jsonl '"\(.op) \(.button // .result // .text)"')"
 expect "gif task" '{"op":"HOST_NEW_TASK","size":1069,"version":513,"width":6,"height":4,"bits":2,"frames":3,"transparent":3,"result":1}' \

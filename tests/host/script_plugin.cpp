@@ -9,6 +9,7 @@
 //   comment TEXT | status TEXT | end COMMIT | progress POSITION TOTAL
 //   colour C | file PATH | load PATH | help ANCHOR | call OPERATION
 //   message TEXT                      a message box, as the plug-in shows its messages
+//   ask TEXT                          a message box with Yes and No buttons
 //   ini KEY                           the configuration file's value of KEY
 // Frame f of a palette document has colour index (x + f) % 4 at (x, y); palette entries
 // 0-3 are black, red, green and blue ("local" frames have yellow for red); a true-colour
@@ -187,6 +188,8 @@ void RunStep(HWND dialog, const std::string &step, bool test)
         result = Call(nullptr, std::atoi(rest.c_str()), 0, nullptr);
     } else if (word == "message") {
         result = MessageBoxA(dialog, rest.c_str(), "Message", MB_OK | MB_ICONEXCLAMATION);
+    } else if (word == "ask") {
+        result = MessageBoxA(dialog, rest.c_str(), "Message", MB_YESNO | MB_DEFBUTTON2);
     } else if (word == "ini") {
         result = 1;
         detail = " " + rest + " " + IniValue(rest);
