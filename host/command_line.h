@@ -11,6 +11,7 @@ enum class PressButton { None, Build, Test, Cancel };
 
 // The service operations a run can be told to refuse.
 enum class FailOperation { NewTask, AddImage, ShowHelp, ChooseColour, ChooseFile, LoadImage };
+constexpr int kFailOperations = 6;
 
 // Refuse the call numbered `call` (from 0) of that operation, or every call when it is -1.
 struct FailRule {

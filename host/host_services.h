@@ -25,7 +25,7 @@ struct HostSession {
     Document document;
     const TaskRecord *openTask = nullptr; // the plug-in's record of the open document
     bool refusedTask = false;             // a new document was refused
-    int calls[6] = {};                    // calls so far per FailOperation
+    int calls[kFailOperations] = {};      // calls so far per FailOperation
 };
 
 // Makes session the one the callback serves (null: none).

@@ -44,9 +44,17 @@ bool ShowHelpDocument(const std::string &pluginFolder, const std::string &topic,
         error = "the help document must be a file name beside the plug-in";
         return false;
     }
-    const std::string path = pluginFolder + "\\" + name;
-    if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
-        error = "no help document " + path;
+    // The installer puts the document in the "html" folder beside the plug-in.
+    std::string path;
+    for (const char *folder : {"\\html\\", "\\"}) {
+        path = pluginFolder + folder + name;
+        const DWORD attributes = GetFileAttributesA(path.c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+            break;
+        path.clear();
+    }
+    if (path.empty()) {
+        error = "no help document " + name + " in " + pluginFolder + "\\html";
         return false;
     }
     std::string url = "file:///" + path + anchor;

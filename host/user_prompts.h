@@ -9,6 +9,7 @@
 // buffer: MAX_PATH bytes holding the current name; receives the chosen path.
 bool AskForFile(HWND owner, char *buffer);
 bool AskForColour(HWND owner, ColourRequest &request);
-// topic: a document name beside the plug-in, "#", an anchor.
+// topic: a document name, "#", an anchor; the document lies in the "html" folder beside
+// the plug-in, or beside it.
 bool ShowHelpDocument(const std::string &pluginFolder, const std::string &topic,
                       std::string &error);
