@@ -99,10 +99,11 @@ expect "apng frames: size red(0,0) blue(3,0)" "5x3 0 255|5x3 255 0|" \
        convert "$f" -format '%wx%h %[fx:int(255*p{0,0}.r)] %[fx:int(255*p{3,0}.b)]|' info:; done)"
 expect "apng default image" "5x3" "$(identify -format '%wx%h' b.png)"
 
-echo "-- large scattered frames: the GIF's codes grow to 12 bits and the table is cleared"
-script "new 200 150 8 2 0; add 5 0 -1 noise; add 5 0 -1 noise; end 1"
-host --plugin "$bin/zxscript.dll" --out "$work/n.gif"
+echo "-- large scattered frames from a millisecond host: 12-bit codes, cleared tables"
+script "new 200 150 8 2 0; add 50 0 -1 noise; add 75 0 -1 noise; end 1"
+host --plugin "$bin/zxscript.dll" --flags 0 --out "$work/n.gif"
 expect "noise exit" 0 "$status"
+expect "noise delays in hundredths" "5 7 " "$(identify -format '%T ' n.gif)"
 for frame in 0 1; do
   convert "n.gif[$frame]" -depth 8 rgb:"n-$frame.rgb"
 done
