@@ -76,6 +76,26 @@ int Outcome(const HostOptions &options, const HostSession &session)
     return kExitDone;
 }
 
+// Runs the plug-in's dialog, driven unless the user is to work it; error: why the
+// screenshot could not be saved.
+void RunDialog(const PluginLibrary &plugin, HostWindow &window, const HostSession &session,
+               std::string &error)
+{
+    const HostOptions &options = session.options;
+    DialogDriver driver(window.get(), options.press, options.screenshot, !session.interactive,
+                        session.log);
+    window.Attach(&driver);
+    HostRecord record{};
+    record.size = sizeof(record);
+    record.version = kRecordVersion;
+    record.service = options.noCallback ? nullptr : HostServiceCallback;
+    record.flags = static_cast<uint8_t>(options.flags);
+    plugin.DoBuild(window.get(), &record);
+    ShowProgress(0, 0); // a bar the plug-in left behind
+    window.Attach(nullptr);
+    error = driver.Error();
+}
+
 } // namespace
 
 int RunHost(const HostOptions &options)
@@ -96,25 +116,14 @@ int RunHost(const HostOptions &options)
 
     ComApartment com;
     HostWindow window;
-    const bool interactive = options.interactive || options.press == PressButton::None;
+    if (!window.get())
+        return Fail(kExitBuildFailed, "cannot create the host window");
     HostSession session(options, log);
-    session.interactive = interactive;
+    session.interactive = options.interactive || options.press == PressButton::None;
     session.window = window.get();
     session.pluginFolder = plugin.Folder();
     ServeSession(&session);
-    {
-        DialogDriver driver(window.get(), options.press, options.screenshot, !interactive, log);
-        window.Attach(&driver);
-        HostRecord record{};
-        record.size = sizeof(record);
-        record.version = kRecordVersion;
-        record.service = options.noCallback ? nullptr : HostServiceCallback;
-        record.flags = static_cast<uint8_t>(options.flags);
-        plugin.DoBuild(window.get(), &record);
-        ShowProgress(0, 0); // a bar the plug-in left behind
-        window.Attach(nullptr);
-        error = driver.Error();
-    }
+    RunDialog(plugin, window, session, error);
     ServeSession(nullptr);
     const int code = Outcome(options, session);
     if (!error.empty())
