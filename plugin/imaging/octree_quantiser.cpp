@@ -21,6 +21,19 @@ int PixelColour(const PackedImage *image, int x, int y)
     return entry.rgbRed | (entry.rgbGreen << 8) | (entry.rgbBlue << 16);
 }
 
+// Picture row y as colours; 24-bit rows are read straight from their bytes.
+void ReadRow(const PackedImage *image, int y, int *colours)
+{
+    if (image->biBitCount == 24) {
+        const uint8_t *p = ImageRow(image, y);
+        for (int x = 0; x < image->biWidth; x++, p += 3)
+            colours[x] = p[2] | (p[1] << 8) | (p[0] << 16);
+        return;
+    }
+    for (int x = 0; x < image->biWidth; x++)
+        colours[x] = PixelColour(image, x, y);
+}
+
 // The distinct colours seen so far, in first-seen order, with a hash for the search.
 class DistinctColours
 {
@@ -79,13 +92,16 @@ int CollectExactPalette(int *count, uint8_t *palette, const FrameList *frames)
         GlobalLockGuard<PackedImage> image(record.image);
         if (!image)
             return 0;
-        for (int y = 0; y < image->biHeight; y++)
-            for (int x = 0; x < image->biWidth; x++) {
+        std::vector<int> row(image->biWidth);
+        for (int y = 0; y < image->biHeight; y++) {
+            ReadRow(image.get(), y, row.data());
+            for (int colour : row) {
                 // A full list fails on the next pixel, even one of a colour it holds.
                 if (distinct.Full())
                     return 0;
-                distinct.Add(PixelColour(image.get(), x, y));
+                distinct.Add(colour);
             }
+        }
     }
     distinct.CopyTo(palette);
     *count = distinct.Count();
@@ -127,16 +143,17 @@ public:
     void Classify(const PackedImage *image)
     {
         const int width = image->biWidth;
+        std::vector<int> row(width);
         for (int stored = 0; stored < image->biHeight && !failed_; stored++) {
             if (nodes_ > kNodeCap) {
                 PruneLevel(root_, depth_);
                 depth_--;
             }
-            const int y = image->biHeight - 1 - stored;
+            ReadRow(image, image->biHeight - 1 - stored, row.data());
             for (int x = 0; x < width && !failed_;) {
-                const int colour = PixelColour(image, x, y);
+                const int colour = row[x];
                 int run = 1;
-                while (x + run < width && PixelColour(image, x + run, y) == colour)
+                while (x + run < width && row[x + run] == colour)
                     run++;
                 Add(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF, run);
                 x += run;
@@ -314,10 +331,13 @@ int QuantiseFrames(int *count, uint8_t *palette, const FrameList *frames)
         GlobalLockGuard<PackedImage> image(record.image);
         if (!image)
             return 0;
-        for (int y = 0; y < image->biHeight; y++)
-            for (int x = 0; x < image->biWidth; x++)
-                if (!distinct.Add(PixelColour(image.get(), x, y)))
+        std::vector<int> row(image->biWidth);
+        for (int y = 0; y < image->biHeight; y++) {
+            ReadRow(image.get(), y, row.data());
+            for (int colour : row)
+                if (!distinct.Add(colour))
                     unlisted++;
+        }
         tree.Classify(image.get());
         if (!tree.Valid())
             return 0;
