@@ -4,6 +4,8 @@
 #include "resources/resource_ids.h"
 #include "ui/main_dialog.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <cstring>
 
@@ -51,6 +53,9 @@ int FillPluginInfo(PluginInfo *info)
 
 int RunPlugin(HWND hostWindow, const HostRecord *host)
 {
+    // The dialog and its pages hold spin boxes.
+    const INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_UPDOWN_CLASS};
+    InitCommonControlsEx(&controls);
     g_pageFont = CreateSizedFont(14, "MS Sans Serif");
     g_smallFont = CreateSizedFont(12, "Arial");
 

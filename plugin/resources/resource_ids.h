@@ -3,8 +3,32 @@
 
 #define IDD_MAIN 1000
 
+// Main dialog controls
 #define IDC_BUILD 1
 #define IDC_CANCEL 2
+#define IDC_HELP_BUTTON 9
+#define IDC_TRUE_COLOUR 10
+#define IDC_DELAY 11
+#define IDC_PALETTE_LIST 13
+#define IDC_CUSTOM_PALETTE 14
+#define IDC_DITHER 15
+#define IDC_LOGO 17
+#define IDC_ABOUT 18
+#define IDC_SUPERCOMPRESS 19
+#define IDC_ADD_COMMENT 20
+#define IDC_ANTIALIAS 22
+#define IDC_MASK_BACKGROUND 29
+#define IDC_EFFECT_LIST 30
+#define IDC_TEST 35
+#define IDC_PREVIEW 36
+#define IDC_TRANSPARENT 46
+#define IDC_FRAME_SIZE 47
+#define IDC_ADVANCED 48
+#define IDC_DELAY_SPIN 10011
+
+// Names of the fixed palettes, in palette order
+#define IDS_PALETTE_FIRST 1600
+#define IDS_PALETTE_COUNT 9
 
 #define ZX_VERSION_MAJOR 2
 #define ZX_VERSION_MINOR 0

@@ -1,11 +1,19 @@
 #include "ui/main_dialog.h"
 
+#include "config/config_file.h"
+#include "config/settings.h"
+#include "frame/effect_registry.h"
 #include "frame/host_records.h"
 #include "frame/plugin_instance.h"
 #include "resources/resource_ids.h"
+#include "ui/control_row.h"
+#include "ui/effect_pages.h"
 
 namespace
 {
+
+// Posted at dialog start: the pages are built once the dialog is on its feet.
+constexpr UINT WM_BUILD_PAGES = WM_USER + 200;
 
 void CentreOnScreen(HWND window)
 {
@@ -21,16 +29,38 @@ INT_PTR OnInitDialog(HWND dialog, WPARAM, LPARAM lParam)
 {
     g_hostRecord = reinterpret_cast<const HostRecord *>(lParam);
     SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+    if (!ReadSettings())
+        UseSampleFolderForFileNames();
     SetWindowTextA(dialog, "Zentrix #1");
     CentreOnScreen(dialog);
     SetFocus(GetDlgItem(dialog, IDC_BUILD));
+    PostMessageA(dialog, WM_BUILD_PAGES, 0, 0);
     return FALSE; // the focus is set
 }
 
-INT_PTR OnCommand(HWND dialog, WPARAM wParam, LPARAM)
+INT_PTR OnBuildPages(HWND dialog, WPARAM, LPARAM)
 {
+    CreatePages(dialog, kControlTable, kControlRowCount);
+    WriteValues(dialog, kControlTable, kControlRowCount);
+    InvalidateRect(GetDlgItem(dialog, IDC_PREVIEW), nullptr, FALSE);
+    const LRESULT selection = SendDlgItemMessageA(dialog, IDC_EFFECT_LIST, CB_GETCURSEL, 0, 0);
+    ShowPage(dialog, ClampEffectIndex(static_cast<int>(selection)));
+    return TRUE;
+}
+
+INT_PTR OnDestroy(HWND, WPARAM, LPARAM)
+{
+    WriteSettings();
+    return FALSE;
+}
+
+INT_PTR OnCommand(HWND dialog, WPARAM wParam, LPARAM lParam)
+{
+    if (!RouteCommand(dialog, wParam, lParam))
+        return TRUE;
     switch (LOWORD(wParam)) {
     case IDC_BUILD:
+        ReadValues(dialog, kControlTable, kControlRowCount);
         EndDialog(dialog, 1);
         return TRUE;
     case IDC_CANCEL:
@@ -49,6 +79,8 @@ struct MessageHandler {
 const MessageHandler kHandlers[] = {
     {WM_INITDIALOG, OnInitDialog},
     {WM_COMMAND, OnCommand},
+    {WM_BUILD_PAGES, OnBuildPages},
+    {WM_DESTROY, OnDestroy},
 };
 
 } // namespace

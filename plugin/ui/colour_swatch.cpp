@@ -1,0 +1,149 @@
+#include "ui/colour_swatch.h"
+
+#include "frame/global_block.h"
+#include "frame/plugin_instance.h"
+#include "ui/control_row.h"
+#include "ui/page_values.h"
+
+#include <cstdint>
+#include <cstdio>
+
+namespace
+{
+
+struct SwatchState {
+    uint32_t flags; // bit 0: pressed
+};
+
+// The 256-colour orthogonal palette the host's chooser offers: 8 levels of red and green, 4 of
+// blue, index = r * 32 + g * 4 + b.
+struct ChooserPalette {
+    uint8_t rgb[768];
+    ChooserPalette()
+    {
+        static const uint8_t kL8[8] = {0, 36, 72, 108, 144, 180, 216, 255};
+        static const uint8_t kL4[4] = {0, 85, 170, 255};
+        for (int i = 0; i < 256; i++) {
+            rgb[i * 3] = kL8[i / 32];
+            rgb[i * 3 + 1] = kL8[i / 4 % 8];
+            rgb[i * 3 + 2] = kL4[i % 4];
+        }
+    }
+};
+
+WNDPROC ButtonProc()
+{
+    static WNDPROC proc = [] {
+        WNDCLASSA buttonClass = {};
+        GetClassInfoA(nullptr, "button", &buttonClass);
+        return buttonClass.lpfnWndProc;
+    }();
+    return proc;
+}
+
+COLORREF CurrentColour(HWND swatch)
+{
+    return static_cast<COLORREF>(ReadSwatchColour(GetParent(swatch), GetDlgCtrlID(swatch)));
+}
+
+bool IsPressed(HWND swatch)
+{
+    GlobalLockGuard<SwatchState> state(
+        reinterpret_cast<HGLOBAL>(GetWindowLongPtrA(swatch, GWLP_USERDATA)));
+    return state && (state->flags & 1);
+}
+
+void SetPressed(HWND swatch, bool pressed)
+{
+    GlobalLockGuard<SwatchState> state(
+        reinterpret_cast<HGLOBAL>(GetWindowLongPtrA(swatch, GWLP_USERDATA)));
+    if (state)
+        state->flags = pressed ? 1 : 0;
+    InvalidateRect(swatch, nullptr, FALSE);
+}
+
+void Paint(HWND swatch)
+{
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(swatch, &paint);
+    RECT rect;
+    GetClientRect(swatch, &rect);
+    FrameRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    RECT edge = rect;
+    InflateRect(&edge, -1, -1);
+    DrawEdge(dc, &edge, IsPressed(swatch) ? BDR_SUNKENINNER : BDR_RAISEDINNER, BF_RECT);
+    RECT inside = rect;
+    InflateRect(&inside, -2, -2);
+    HBRUSH fill = CreateSolidBrush(CurrentColour(swatch) & 0xFFFFFF);
+    FillRect(dc, &inside, fill);
+    DeleteObject(fill);
+    EndPaint(swatch, &paint);
+}
+
+// Asks the host for a new colour; whatever the answer, the page learns of the click so the
+// preview follows.
+void ChooseColour(HWND swatch)
+{
+    static const ChooserPalette palette;
+    ColourRequest request = {};
+    request.size = sizeof(request);
+    request.version = kRecordVersion;
+    request.palette = palette.rgb;
+    request.constant24 = 24;
+    request.colour = CurrentColour(swatch);
+    request.control = swatch;
+    if (g_hostRecord && g_hostRecord->service &&
+        g_hostRecord->service(nullptr, HOST_CHOOSE_COLOUR, 0, &request)) {
+        char text[16];
+        std::snprintf(text, sizeof(text), "%u", static_cast<unsigned>(request.colour));
+        SetWindowTextA(swatch, text);
+    }
+    InvalidateRect(swatch, nullptr, FALSE);
+    const int id = GetDlgCtrlID(swatch);
+    PostMessageA(GetParent(swatch), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(swatch));
+}
+
+} // namespace
+
+LRESULT CALLBACK ColourSwatchProc(HWND swatch, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CONTROL_INITIALISE:
+        SetWindowLongPtrA(swatch, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(
+                              GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(SwatchState))));
+        InvalidateRect(swatch, nullptr, FALSE);
+        return 0;
+    case WM_CONTROL_REFRESH:
+        InvalidateRect(swatch, nullptr, FALSE);
+        return 0;
+    case WM_PAINT:
+        Paint(swatch);
+        return 0;
+    case WM_LBUTTONDOWN:
+        SetCapture(swatch);
+        SetPressed(swatch, true);
+        return 0;
+    case WM_LBUTTONUP:
+        if (GetCapture() == swatch) {
+            SetPressed(swatch, false);
+            PostMessageA(swatch, WM_COMMAND, kSwatchChooseCommand, 0);
+            ReleaseCapture();
+        }
+        return 0;
+    case WM_COMMAND:
+        if (wParam == kSwatchChooseCommand) {
+            ChooseColour(swatch);
+            return 0;
+        }
+        break;
+    case WM_ERASEBKGND:
+    case WM_NCPAINT:
+        return 0;
+    case WM_DESTROY:
+        GlobalFree(reinterpret_cast<HGLOBAL>(SetWindowLongPtrA(swatch, GWLP_USERDATA, 0)));
+        break;
+    }
+    return CallWindowProcA(ButtonProc(), swatch, message, wParam, lParam);
+}
