@@ -27,6 +27,7 @@
 #define IDC_DELAY_SPIN 10011
 
 // Names of the fixed palettes, in palette order
+#define IDS_MEMORY_ERROR 6
 #define IDS_PALETTE_FIRST 1600
 #define IDS_PALETTE_COUNT 9
 
