@@ -32,16 +32,6 @@ const char kCommentBlock[] =
 const char kTaskError[] = "Error creating new task.";
 const char kAddImageError[] = "There has been an error adding an image to the current file object.";
 
-// Control ids of the main dialog's output options.
-enum : int {
-    kTrueColourBox = 10,
-    kCustomPaletteBox = 14,
-    kDitherBox = 15,
-    kSupercompressBox = 19,
-    kMaskBox = 29,
-    kEffectList = 30,
-    kTransparentBox = 46,
-};
 
 // Everything one build works on; the frames and the accumulated frame are freed with it.
 class Build
@@ -349,13 +339,13 @@ BuildOptions ReadBuildOptions(HWND dialog)
 {
     BuildOptions o = {};
     o.effect = ClampEffectIndex(
-        static_cast<int>(SendDlgItemMessageA(dialog, kEffectList, CB_GETCURSEL, 0, 0)));
-    o.mask = Checked(dialog, kMaskBox);
-    o.trueColour = IsDlgButtonChecked(dialog, kTrueColourBox) == BST_CHECKED;
-    o.optimisedPalette = Checked(dialog, kCustomPaletteBox);
-    o.dither = Checked(dialog, kDitherBox);
-    o.supercompress = CheckedWhenEnabled(dialog, kSupercompressBox);
-    o.transparent = CheckedWhenEnabled(dialog, kTransparentBox);
+        static_cast<int>(SendDlgItemMessageA(dialog, IDC_EFFECT_LIST, CB_GETCURSEL, 0, 0)));
+    o.mask = Checked(dialog, IDC_MASK_BACKGROUND);
+    o.trueColour = IsDlgButtonChecked(dialog, IDC_TRUE_COLOUR) == BST_CHECKED;
+    o.optimisedPalette = Checked(dialog, IDC_CUSTOM_PALETTE);
+    o.dither = Checked(dialog, IDC_DITHER);
+    o.supercompress = CheckedWhenEnabled(dialog, IDC_SUPERCOMPRESS);
+    o.transparent = CheckedWhenEnabled(dialog, IDC_TRANSPARENT);
     o.paletteChoice = settings::MainPalette;
     o.comment = settings::AddDescriptiveCommentBlock != 0;
     o.fastRemap = settings::FastRemap != 0;
