@@ -3,7 +3,7 @@
 BUILD ?= build
 CMAKE_FLAGS := -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release
 
-.PHONY: all setup build test demo clean
+.PHONY: all setup build test demo bench clean
 
 all: build
 
@@ -20,6 +20,9 @@ test: build
 demo: build
 	@echo "Built the plug-in: $(BUILD)/bin/zxfxplg1.dll"
 	@i686-w64-mingw32-objdump -p $(BUILD)/bin/zxfxplg1.dll | sed -n '/Ordinal\/Name Pointer/,/^$$/p'
+
+bench: build
+	bench/run_colour_bench.sh $(abspath $(BUILD))
 
 clean:
 	rm -rf $(BUILD)

@@ -26,7 +26,8 @@
 #define IDC_ADVANCED 48
 #define IDC_DELAY_SPIN 10011
 
-// Names of the fixed palettes, in palette order
+// String table: general error texts (0-15), then the fixed palettes' names in palette order
+#define IDS_MEMORY_ERROR 6
 #define IDS_PALETTE_FIRST 1600
 #define IDS_PALETTE_COUNT 9
 

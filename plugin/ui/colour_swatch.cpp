@@ -2,6 +2,8 @@
 
 #include "frame/global_block.h"
 #include "frame/plugin_instance.h"
+#include "imaging/fixed_palettes.h"
+#include "imaging/packed_image.h"
 #include "ui/control_row.h"
 #include "ui/page_values.h"
 
@@ -13,22 +15,6 @@ namespace
 
 struct SwatchState {
     uint32_t flags; // bit 0: pressed
-};
-
-// The 256-colour orthogonal palette the host's chooser offers: 8 levels of red and green, 4 of
-// blue, index = r * 32 + g * 4 + b.
-struct ChooserPalette {
-    uint8_t rgb[768];
-    ChooserPalette()
-    {
-        static const uint8_t kL8[8] = {0, 36, 72, 108, 144, 180, 216, 255};
-        static const uint8_t kL4[4] = {0, 85, 170, 255};
-        for (int i = 0; i < 256; i++) {
-            rgb[i * 3] = kL8[i / 32];
-            rgb[i * 3 + 1] = kL8[i / 4 % 8];
-            rgb[i * 3 + 2] = kL4[i % 4];
-        }
-    }
 };
 
 WNDPROC ButtonProc()
@@ -84,11 +70,13 @@ void Paint(HWND swatch)
 // preview follows.
 void ChooseColour(HWND swatch)
 {
-    static const ChooserPalette palette;
+    // The host's chooser offers the "256-color orthogonal" palette.
+    static uint8_t palette[kPaletteBytes];
+    LoadFixedPalette(palette, nullptr, kOrthogonal256Palette);
     ColourRequest request = {};
     request.size = sizeof(request);
     request.version = kRecordVersion;
-    request.palette = palette.rgb;
+    request.palette = palette;
     request.constant24 = 24;
     request.colour = CurrentColour(swatch);
     request.control = swatch;
