@@ -34,6 +34,34 @@ void ReadRow(const PackedImage *image, int y, int *colours)
         colours[x] = PixelColour(image, x, y);
 }
 
+// Calls visit(image) with each frame's locked image in order; false when a frame cannot be
+// fetched or locked, or when visit returns false.
+template <typename Visit> bool VisitFrames(const FrameList *frames, Visit visit)
+{
+    for (int f = 0; f < frames->count; f++) {
+        FrameRecord record;
+        if (!GetFrame(&record, frames, f))
+            return false;
+        GlobalLockGuard<PackedImage> image(record.image);
+        if (!image || !visit(image.get()))
+            return false;
+    }
+    return true;
+}
+
+// Calls visit(colour) for every pixel, top-down and left to right, until it returns false.
+template <typename Visit> bool VisitPixels(const PackedImage *image, Visit visit)
+{
+    std::vector<int> row(image->biWidth);
+    for (int y = 0; y < image->biHeight; y++) {
+        ReadRow(image, y, row.data());
+        for (int colour : row)
+            if (!visit(colour))
+                return false;
+    }
+    return true;
+}
+
 // The distinct colours seen so far, in first-seen order, with a hash for the search.
 class DistinctColours
 {
@@ -85,24 +113,14 @@ int CollectExactPalette(int *count, uint8_t *palette, const FrameList *frames)
     std::memset(palette, 0, 768);
     const int limit = *count < 0 ? 0 : (*count > 256 ? 256 : *count);
     DistinctColours distinct(limit);
-    for (int f = 0; f < frames->count; f++) {
-        FrameRecord record;
-        if (!GetFrame(&record, frames, f))
-            return 0;
-        GlobalLockGuard<PackedImage> image(record.image);
-        if (!image)
-            return 0;
-        std::vector<int> row(image->biWidth);
-        for (int y = 0; y < image->biHeight; y++) {
-            ReadRow(image.get(), y, row.data());
-            for (int colour : row) {
-                // A full list fails on the next pixel, even one of a colour it holds.
-                if (distinct.Full())
-                    return 0;
-                distinct.Add(colour);
-            }
-        }
-    }
+    const bool fits = VisitFrames(frames, [&](const PackedImage *image) {
+        return VisitPixels(image, [&](int colour) {
+            // A full list fails on the next pixel, even one of a colour it holds.
+            return !distinct.Full() && distinct.Add(colour);
+        });
+    });
+    if (!fits)
+        return 0;
     distinct.CopyTo(palette);
     *count = distinct.Count();
     return 1;
@@ -324,24 +342,16 @@ int QuantiseFrames(int *count, uint8_t *palette, const FrameList *frames)
 
     DistinctColours distinct(256);
     long unlisted = 0; // pixels of colours that found the list full
-    for (int f = 0; f < frames->count; f++) {
-        FrameRecord record;
-        if (!GetFrame(&record, frames, f))
-            return 0;
-        GlobalLockGuard<PackedImage> image(record.image);
-        if (!image)
-            return 0;
-        std::vector<int> row(image->biWidth);
-        for (int y = 0; y < image->biHeight; y++) {
-            ReadRow(image.get(), y, row.data());
-            for (int colour : row)
-                if (!distinct.Add(colour))
-                    unlisted++;
-        }
-        tree.Classify(image.get());
-        if (!tree.Valid())
-            return 0;
-    }
+    const bool read = VisitFrames(frames, [&](const PackedImage *image) {
+        VisitPixels(image, [&](int colour) {
+            unlisted += !distinct.Add(colour);
+            return true;
+        });
+        tree.Classify(image);
+        return tree.Valid();
+    });
+    if (!read)
+        return 0;
 
     if (distinct.Count() + unlisted > n) {
         tree.Reduce(n);
