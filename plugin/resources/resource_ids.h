@@ -31,6 +31,11 @@
 #define IDC_FRAME_SIZE 47
 #define IDC_ADVANCED 48
 #define IDC_DELAY_SPIN 10011
+// Labels have ids of their own: a dialog whose static has id -1 passes for a message box
+#define IDC_FRAME_SIZE_LABEL 1001
+#define IDC_DELAY_LABEL 1002
+#define IDC_EFFECT_LABEL 1003
+#define IDC_PALETTE_LABEL 1004
 
 // About box controls
 #define IDC_ABOUT_HEADING 101
