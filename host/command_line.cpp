@@ -1,5 +1,7 @@
 #include "host/command_line.h"
 
+#include "frame/effect_registry.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -17,7 +19,7 @@ const char kUsage[] =
     "defaults)\n"
     "  --set KEY=VALUE        write KEY into the plug-in's configuration file before the run\n"
     "                         (other keys keep their lines); repeatable\n"
-    "  --effect I             the same as --set MainEffect=I\n"
+    "  --effect I|NAME        the same as --set MainEffect=I (NAME: the effect list's text)\n"
     "  --press build|test|cancel\n"
     "                         once the dialog has built its pages, press that button\n"
     "                         (default build when --out is given; none with --interactive)\n"
@@ -139,9 +141,13 @@ bool ApplyValue(const std::string &name, const std::string &value, HostOptions &
             return Reject(error, "--set needs KEY=VALUE");
         options.settings.emplace_back(value.substr(0, equals), value.substr(equals + 1));
     } else if (name == "--effect") {
-        if (!ParseNumber(value, 0, 0x7FFFFFFF, number))
-            return Reject(error, "--effect needs the effect's number in the effect list");
-        options.settings.emplace_back("MainEffect", value);
+        const int index = EffectIndexByName(value.c_str());
+        if (index >= 0)
+            options.settings.emplace_back("MainEffect", std::to_string(index));
+        else if (ParseNumber(value, 0, 0x7FFFFFFF, number))
+            options.settings.emplace_back("MainEffect", value);
+        else
+            return Reject(error, "--effect needs a number or a name from the effect list");
     } else if (name == "--press") {
         if (!ParsePress(value, options.press))
             return Reject(error, "--press needs build, test or cancel");

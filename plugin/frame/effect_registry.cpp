@@ -91,3 +91,11 @@ int ClampEffectIndex(int index)
         return 0;
     return index < kEffectCount ? index : kEffectCount - 1;
 }
+
+int EffectIndexByName(const char *name)
+{
+    for (int i = 0; i < kEffectCount; i++)
+        if (lstrcmpiA(kEffects[i].name, name) == 0)
+            return i;
+    return -1;
+}

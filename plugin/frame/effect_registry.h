@@ -25,5 +25,8 @@ static_assert(sizeof(EffectDescriptor) == 24, "a registry row is six 32-bit word
 constexpr int kEffectCount = 20;
 extern const EffectDescriptor kEffects[kEffectCount];
 
+// The index of the effect with this name (as the effect list shows it, case ignored), or -1.
+int EffectIndexByName(const char *name);
+
 // The index as the effect list and MainEffect hold it, forced into the registry.
 int ClampEffectIndex(int index);

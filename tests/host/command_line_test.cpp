@@ -34,13 +34,28 @@ TEST(CommandLine, RejectsBadOptionsWithTheReason)
          "--fail needs new-task, add-image[@N], show-help, "
          "choose-colour, choose-file or load-image"},
         {{"--screenshot", "a.jpg"}, "--screenshot needs a .png or .bmp file"},
-        {{"--effect", "Radar"}, "--effect needs the effect's number in the effect list"},
+        {{"--effect", "Radar dish"}, "--effect needs a number or a name from the effect list"},
     };
     for (const auto &c : cases) {
         HostOptions options;
         std::string error;
         EXPECT_FALSE(Parse(c.args, options, error)) << c.error;
         EXPECT_EQ(c.error, error);
+    }
+}
+
+TEST(CommandLine, EffectByNameOrNumber)
+{
+    for (auto [given, stored] : {std::pair{"Radar", "15"},
+                                 {"digital vu meter (vertical)", "9"},
+                                 {"Alien Overflight", "0"},
+                                 {"7", "7"}}) {
+        HostOptions options;
+        std::string error;
+        ASSERT_TRUE(Parse({"--effect", given}, options, error)) << error;
+        ASSERT_EQ(1u, options.settings.size());
+        EXPECT_EQ("MainEffect", options.settings[0].first);
+        EXPECT_EQ(stored, options.settings[0].second) << given;
     }
 }
 

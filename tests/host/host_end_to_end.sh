@@ -148,10 +148,10 @@ expect "no callback log" 'message Internal error|press build|' \
   "$(logged e.jsonl '"\(.op) \(.text // .button)"')"
 expect "no callback plug-in saw" "flags 3|pages|build|" "$(results)"
 
-echo "-- the real dialog, without pages yet: screenshot, then Cancel"
+echo "-- the real dialog: pressed once its pages are built; screenshot, then Cancel"
 host --press cancel --screenshot "$work/dialog.png" --log "$work/f.jsonl"
 expect "cancel exit" 0 "$status"
-expect "cancel log" '{"op":"press","button":"cancel","pages":0}' "$(cat f.jsonl)"
+expect "cancel log" '{"op":"press","button":"cancel","pages":1}' "$(cat f.jsonl)"
 expect "screenshot" "PNG" "$(identify -format '%m' dialog.png 2>&1)"
 
 echo "-- a plug-in that cannot be loaded, and a bad option"
