@@ -4,6 +4,18 @@
 #include "ui/animated_logo.h"
 #include "ui/dialog_painting.h"
 
+namespace
+{
+
+bool IsEditField(HWND control)
+{
+    char name[16] = "";
+    GetClassNameA(control, name, sizeof name);
+    return lstrcmpiA(name, "Edit") == 0;
+}
+
+} // namespace
+
 void CentreOnScreen(HWND window)
 {
     RECT rect;
@@ -23,7 +35,10 @@ INT_PTR HandleDialogLook(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam
         PaintDialogBackground(dialog, reinterpret_cast<HDC>(wParam));
         return TRUE;
     case WM_CTLCOLORSTATIC:
-        return reinterpret_cast<INT_PTR>(PaintLabel(reinterpret_cast<HDC>(wParam)));
+        // Disabled and read-only fields ask the same; they keep their own plain look.
+        if (!IsEditField(reinterpret_cast<HWND>(lParam)))
+            return reinterpret_cast<INT_PTR>(PaintLabel(reinterpret_cast<HDC>(wParam)));
+        break;
     case WM_TIMER:
         TickLogo(dialog, logoId, wParam);
         return TRUE;
