@@ -17,9 +17,17 @@ build: setup
 test: build
 	scripts/with-display.sh ctest --test-dir $(BUILD) --output-on-failure -j2
 
+# The plug-in in the substitute host from built-in settings: the dialog opens, builds its
+# pages, "Build" is pressed and the document the host receives is written as a GIF.
 demo: build
 	@echo "Built the plug-in: $(BUILD)/bin/zxfxplg1.dll"
-	@i686-w64-mingw32-objdump -p $(BUILD)/bin/zxfxplg1.dll | sed -n '/Ordinal\/Name Pointer/,/^$$/p'
+	@rm -f $(BUILD)/demo.gif $(BUILD)/demo.jsonl
+	@scripts/with-display.sh scripts/wine-run.sh $(BUILD)/bin/zxhost.exe --fresh --press build \
+	  --out $(abspath $(BUILD))/demo.gif --log $(abspath $(BUILD))/demo.jsonl \
+	  --screenshot $(abspath $(BUILD))/demo-dialog.png; \
+	  echo "zxhost ended with $$?; its call log ($(BUILD)/demo.jsonl):"; cat $(BUILD)/demo.jsonl
+	@if [ -f $(BUILD)/demo.gif ]; then identify $(BUILD)/demo.gif | head -3; \
+	  else echo "No document: the chosen effect has no renderer yet."; fi
 
 bench: build
 	bench/run_colour_bench.sh $(abspath $(BUILD))

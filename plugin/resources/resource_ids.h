@@ -2,6 +2,12 @@
 #pragma once
 
 #define IDD_MAIN 1000
+#define IDD_ABOUT 9998
+
+// Bitmaps made at build time: the dialogs' texture and the 24 pictures of the animated logo
+#define IDB_DIALOG_TEXTURE 7011
+#define IDB_LOGO_FIRST 10000
+#define IDB_LOGO_COUNT 24
 
 // Main dialog controls
 #define IDC_BUILD 1
@@ -25,6 +31,18 @@
 #define IDC_FRAME_SIZE 47
 #define IDC_ADVANCED 48
 #define IDC_DELAY_SPIN 10011
+// Labels have ids of their own: a dialog whose static has id -1 passes for a message box
+#define IDC_FRAME_SIZE_LABEL 1001
+#define IDC_DELAY_LABEL 1002
+#define IDC_EFFECT_LABEL 1003
+#define IDC_PALETTE_LABEL 1004
+
+// About box controls
+#define IDC_ABOUT_HEADING 101
+#define IDC_ABOUT_TEXT 102
+#define IDC_ABOUT_LOGO 106
+#define IDC_VIEW_LICENSE 203
+#define IDC_WEB_PAGE 205
 
 // String table: general error texts (0-15), then the fixed palettes' names in palette order
 #define IDS_MEMORY_ERROR 6

@@ -137,7 +137,9 @@ constexpr ControlRow MarkerList(uint32_t id, Place slot, const char *items,
 {
     return Row(id, kKindListBox, kPage, kRefreshAfterWrite, kValueItems, nullptr, nullptr, handler,
                nullptr, items, slot, 80, 120,
-               kValueStyle | WS_BORDER | WS_VSCROLL | LBS_NOTIFY | LBS_HASSTRINGS, "listbox", "");
+               kValueStyle | WS_BORDER | WS_VSCROLL | LBS_NOTIFY | LBS_HASSTRINGS |
+                   LBS_OWNERDRAWFIXED,
+               "listbox", "");
 }
 
 // The main dialog's own controls come from its resource: rows that only bind them.
