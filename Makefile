@@ -22,7 +22,7 @@ test: build
 demo: build
 	@echo "Built the plug-in: $(BUILD)/bin/zxfxplg1.dll"
 	@rm -f $(BUILD)/demo.gif $(BUILD)/demo.jsonl
-	@scripts/with-display.sh scripts/wine-run.sh $(BUILD)/bin/zxhost.exe --fresh --press build \
+	@scripts/wine-run.sh $(BUILD)/bin/zxhost.exe --fresh --press build \
 	  --out $(abspath $(BUILD))/demo.gif --log $(abspath $(BUILD))/demo.jsonl \
 	  --screenshot $(abspath $(BUILD))/demo-dialog.png; \
 	  echo "zxhost ended with $$?; its call log ($(BUILD)/demo.jsonl):"; cat $(BUILD)/demo.jsonl
