@@ -4,6 +4,9 @@
 
 #include <windows.h>
 
+#include "frame/global_block.h"
+#include "imaging/packed_image.h"
+
 #include <cstddef>
 #include <cstdint>
 
@@ -15,3 +18,16 @@ HGLOBAL LoadArtwork(HMODULE module, int id);
 
 // The same from the bytes of a CPX resource.
 HGLOBAL InflateArtwork(const uint8_t *resource, size_t bytes);
+
+// An artwork image loaded and kept locked for the length of one preview or build.
+class LockedArtwork
+{
+public:
+    LockedArtwork(HMODULE module, int id) : block_(LoadArtwork(module, id)), lock_(block_.get()) {}
+    const PackedImage *get() const { return lock_.get(); }
+    explicit operator bool() const { return lock_.get() != nullptr; }
+
+private:
+    GlobalBlock block_;
+    GlobalLockGuard<PackedImage> lock_;
+};
