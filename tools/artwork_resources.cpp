@@ -5,6 +5,9 @@
 //
 // 7208 and 7209: seven-segment glyph strips, black on white, the digits 0-9 in cells of
 // 172 × 267 (86 × 133 in the small strip) and a colon in a narrower cell after them.
+// 7213 and 7214: a stopwatch without hands (case, crown, a seconds dial centred on the
+// seconds hand's pivot and a 60-minute sub-dial centred on the minutes hand's pivot) and
+// its silhouette, black where the watch is.
 #include "gdi_canvas.h"
 
 #include <windows.h>
@@ -120,18 +123,24 @@ GreyImage GlyphStrip(double scale)
     return out;
 }
 
+BITMAPINFOHEADER Header(int width, int height, int bits, int stride, int colours)
+{
+    BITMAPINFOHEADER info = {};
+    info.biSize = sizeof info;
+    info.biWidth = width;
+    info.biHeight = height;
+    info.biPlanes = 1;
+    info.biBitCount = static_cast<WORD>(bits);
+    info.biSizeImage = stride * height;
+    info.biClrUsed = info.biClrImportant = colours;
+    return info;
+}
+
 // The packed image of a grey picture: header, grey-ramp colour table, bottom-up rows.
 std::vector<uint8_t> PackedGrey(const GreyImage &image)
 {
     const int stride = (image.width + 3) & ~3;
-    BITMAPINFOHEADER info = {};
-    info.biSize = sizeof info;
-    info.biWidth = image.width;
-    info.biHeight = image.height;
-    info.biPlanes = 1;
-    info.biBitCount = 8;
-    info.biSizeImage = stride * image.height;
-    info.biClrUsed = info.biClrImportant = 256;
+    const BITMAPINFOHEADER info = Header(image.width, image.height, 8, stride, 256);
     std::vector<uint8_t> bytes(sizeof info + 4 * 256 + info.biSizeImage);
     std::memcpy(bytes.data(), &info, sizeof info);
     uint8_t *table = bytes.data() + sizeof info;
@@ -141,6 +150,153 @@ std::vector<uint8_t> PackedGrey(const GreyImage &image)
     for (int y = 0; y < image.height; y++)
         std::memcpy(rows + stride * (image.height - 1 - y), &image.levels[image.width * y],
                     image.width);
+    return bytes;
+}
+
+// The stopwatch's design, in its own pixels.
+constexpr int kWatchWidth = 558, kWatchHeight = 761;
+constexpr double kDialX = 277, kDialY = 481, kSubDialY = 381;
+constexpr double kCaseRadius = 265, kFaceRadius = 236, kSubDialRadius = 76;
+constexpr double kPi = 3.14159265358979323846;
+
+// GDI in design pixels on a kScale canvas.
+class WatchPainter
+{
+public:
+    explicit WatchPainter(HDC dc) : dc_(dc) {}
+
+    void Disc(double x, double y, double r, COLORREF fill) const
+    {
+        HBRUSH brush = CreateSolidBrush(fill);
+        HGDIOBJ oldBrush = SelectObject(dc_, brush);
+        HGDIOBJ oldPen = SelectObject(dc_, GetStockObject(NULL_PEN));
+        Ellipse(dc_, At(x - r), At(y - r), At(x + r), At(y + r));
+        SelectObject(dc_, oldPen);
+        SelectObject(dc_, oldBrush);
+        DeleteObject(brush);
+    }
+    void Box(double left, double top, double right, double bottom, COLORREF fill) const
+    {
+        HBRUSH brush = CreateSolidBrush(fill);
+        RECT box = {At(left), At(top), At(right), At(bottom)};
+        FillRect(dc_, &box, brush);
+        DeleteObject(brush);
+    }
+    // A flat-ended stroke along the radius at the angle (degrees clockwise from 12 o'clock).
+    void Tick(double x, double y, double angle, double from, double to, double width) const
+    {
+        const double dx = std::sin(angle * kPi / 180), dy = -std::cos(angle * kPi / 180);
+        const double h = width / 2;
+        const POINT corners[4] = {
+            {At(x + dx * from - dy * h), At(y + dy * from + dx * h)},
+            {At(x + dx * to - dy * h), At(y + dy * to + dx * h)},
+            {At(x + dx * to + dy * h), At(y + dy * to - dx * h)},
+            {At(x + dx * from + dy * h), At(y + dy * from - dx * h)},
+        };
+        HGDIOBJ oldBrush = SelectObject(dc_, GetStockObject(BLACK_BRUSH));
+        HGDIOBJ oldPen = SelectObject(dc_, GetStockObject(NULL_PEN));
+        Polygon(dc_, corners, 4);
+        SelectObject(dc_, oldPen);
+        SelectObject(dc_, oldBrush);
+    }
+    void Numeral(double x, double y, double angle, double radius, int value, int height) const
+    {
+        const double cx = x + radius * std::sin(angle * kPi / 180);
+        const double cy = y - radius * std::cos(angle * kPi / 180);
+        HFONT font = CreateFontA(-height * kScale, 0, 0, 0, FW_BOLD, 0, 0, 0, ANSI_CHARSET,
+                                 OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY,
+                                 VARIABLE_PITCH | FF_SWISS, "Arial");
+        HGDIOBJ oldFont = SelectObject(dc_, font);
+        SetBkMode(dc_, TRANSPARENT);
+        SetTextColor(dc_, RGB(20, 20, 20));
+        RECT box = {At(cx - 40), At(cy - 30), At(cx + 40), At(cy + 30)};
+        const std::string text = std::to_string(value);
+        DrawTextA(dc_, text.c_str(), -1, &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        SelectObject(dc_, oldFont);
+        DeleteObject(font);
+    }
+
+private:
+    static LONG At(double v) { return static_cast<LONG>(std::lround(v * kScale)); }
+    HDC dc_;
+};
+
+// The outline every part of the watch shares: the case, the crown's stem and knob and the
+// ring above it, filled in one colour (the silhouette's black, or the metal's darkest rim).
+void WatchOutline(const WatchPainter &paint, COLORREF colour, COLORREF hole)
+{
+    paint.Disc(kDialX, 78, 50, colour);
+    paint.Disc(kDialX, 78, 33, hole);
+    paint.Box(kDialX - 16, 118, kDialX + 16, kDialY - kCaseRadius + 20, colour);
+    paint.Box(kDialX - 34, 126, kDialX + 34, 186, colour);
+    paint.Disc(kDialX, kDialY, kCaseRadius, colour);
+}
+
+Picture StopwatchDial()
+{
+    Canvas canvas(kWatchWidth * kScale, kWatchHeight * kScale);
+    const WatchPainter paint(canvas.dc());
+    const COLORREF white = RGB(255, 255, 255);
+    paint.Box(0, 0, kWatchWidth, kWatchHeight, white);
+    WatchOutline(paint, RGB(70, 72, 76), white);
+    // Brushed metal: the ring, the crown's knurling and the stem catch the light.
+    paint.Disc(kDialX, 78, 46, RGB(196, 198, 202));
+    paint.Disc(kDialX, 78, 37, white);
+    paint.Box(kDialX - 12, 122, kDialX + 12, kDialY - kCaseRadius + 20, RGB(176, 178, 182));
+    paint.Box(kDialX - 30, 130, kDialX + 30, 182, RGB(188, 190, 194));
+    for (int k = -5; k <= 5; k++)
+        paint.Box(kDialX + 5 * k - 1, 132, kDialX + 5 * k + 1, 180, RGB(120, 122, 126));
+    const struct {
+        double radius;
+        COLORREF colour;
+    } rings[] = {
+        {kCaseRadius - 3, RGB(150, 152, 156)},  {kCaseRadius - 8, RGB(222, 224, 228)},
+        {kCaseRadius - 16, RGB(190, 192, 196)}, {kCaseRadius - 24, RGB(120, 122, 126)},
+        {kFaceRadius, RGB(40, 40, 40)},         {kFaceRadius - 3, RGB(248, 246, 238)},
+    };
+    for (const auto &ring : rings)
+        paint.Disc(kDialX, kDialY, ring.radius, ring.colour);
+    // The seconds dial: 60 marks, the fifth ones long, with their numerals inside.
+    for (int s = 0; s < 60; s++) {
+        const bool major = s % 5 == 0;
+        paint.Tick(kDialX, kDialY, 6 * s, major ? 198 : 212, 226, major ? 5 : 2.5);
+        if (major && s) // the sub-dial takes the place of the 60
+            paint.Numeral(kDialX, kDialY, 6 * s, 176, s, 24);
+    }
+    // The minutes sub-dial, sunk a shade below the face.
+    paint.Disc(kDialX, kSubDialY, kSubDialRadius + 2, RGB(60, 60, 60));
+    paint.Disc(kDialX, kSubDialY, kSubDialRadius, RGB(236, 234, 226));
+    for (int m = 0; m < 60; m++) {
+        const bool major = m % 5 == 0;
+        paint.Tick(kDialX, kSubDialY, 6 * m, major ? 62 : 68, kSubDialRadius - 3, major ? 3 : 1.5);
+        if (m % 15 == 0)
+            paint.Numeral(kDialX, kSubDialY, 6 * m, 46, m ? m : 60, 15);
+    }
+    paint.Disc(kDialX, kSubDialY, 5, RGB(30, 30, 30));
+    paint.Disc(kDialX, kDialY, 8, RGB(30, 30, 30));
+    return canvas.Reduced();
+}
+
+Picture StopwatchMask()
+{
+    Canvas canvas(kWatchWidth * kScale, kWatchHeight * kScale);
+    const WatchPainter paint(canvas.dc());
+    paint.Box(0, 0, kWatchWidth, kWatchHeight, RGB(255, 255, 255));
+    WatchOutline(paint, RGB(0, 0, 0), RGB(255, 255, 255));
+    return canvas.Reduced();
+}
+
+// The packed image of a colour picture: header, bottom-up rows of blue, green, red.
+std::vector<uint8_t> PackedColour(const Picture &picture)
+{
+    const int stride = (picture.width * 3 + 3) & ~3;
+    const BITMAPINFOHEADER info = Header(picture.width, picture.height, 24, stride, 0);
+    std::vector<uint8_t> bytes(sizeof info + info.biSizeImage);
+    std::memcpy(bytes.data(), &info, sizeof info);
+    uint8_t *rows = bytes.data() + sizeof info;
+    for (int y = 0; y < picture.height; y++)
+        std::memcpy(rows + stride * (picture.height - 1 - y), &picture.bgr[3 * picture.width * y],
+                    3 * picture.width);
     return bytes;
 }
 
@@ -180,7 +336,9 @@ int main(int argc, char **argv)
     }
     const std::string folder = std::string(argv[1]) + "/";
     const bool ok = WriteArtwork(folder, 7208, PackedGrey(GlyphStrip(1.0))) &&
-                    WriteArtwork(folder, 7209, PackedGrey(GlyphStrip(0.5)));
+                    WriteArtwork(folder, 7209, PackedGrey(GlyphStrip(0.5))) &&
+                    WriteArtwork(folder, 7213, PackedColour(StopwatchDial())) &&
+                    WriteArtwork(folder, 7214, PackedColour(StopwatchMask()));
     if (!ok)
         std::fprintf(stderr, "artwork_resources: cannot write into %s\n", argv[1]);
     return ok ? 0 : 1;

@@ -168,4 +168,29 @@ TEST(Artwork, GlyphStripsHoldTheirCellsInPlace)
     }
 }
 
+TEST(Artwork, StopwatchDialsSitOnTheHandPivots)
+{
+    GlobalBlock dialBlock(LoadArtwork(GetModuleHandleA(nullptr), 7213));
+    GlobalBlock maskBlock(LoadArtwork(GetModuleHandleA(nullptr), 7214));
+    GlobalLockGuard<PackedImage> dial(dialBlock.get()), mask(maskBlock.get());
+    ASSERT_TRUE(dial && mask);
+    for (const PackedImage *image : {dial.get(), mask.get()}) {
+        EXPECT_EQ(558, image->biWidth);
+        EXPECT_EQ(761, image->biHeight);
+        EXPECT_EQ(24, image->biBitCount);
+    }
+    const int white = RGB(255, 255, 255);
+    // Pivot caps on both centres; the face around them is light.
+    EXPECT_EQ(RGB(30, 30, 30), GetImagePixel(dial.get(), 277, 481));
+    EXPECT_EQ(RGB(30, 30, 30), GetImagePixel(dial.get(), 277, 381));
+    EXPECT_GT(GetImagePixel(dial.get(), 277 + 120, 481) & 0xFF, 200);
+    // The silhouette: the case and crown black, the corners and the ring's hole white.
+    EXPECT_EQ(0, GetImagePixel(mask.get(), 277, 481));
+    EXPECT_EQ(0, GetImagePixel(mask.get(), 277, 150));
+    EXPECT_EQ(0, GetImagePixel(mask.get(), 277 + 260, 481));
+    EXPECT_EQ(white, GetImagePixel(mask.get(), 0, 0));
+    EXPECT_EQ(white, GetImagePixel(mask.get(), 557, 760));
+    EXPECT_EQ(white, GetImagePixel(mask.get(), 277, 78));
+}
+
 } // namespace
