@@ -1,8 +1,7 @@
 #include "effects/countdown.h"
 
+#include "effects/artwork_record.h"
 #include "effects/effect_frames.h"
-#include "frame/plugin_instance.h"
-#include "imaging/artwork.h"
 #include "imaging/colour_helpers.h"
 #include "imaging/render_surface.h"
 #include "resources/resource_ids.h"
@@ -28,21 +27,6 @@ constexpr int kSmallColonAt = 1344, kTenthsAt = 1390;
 // Where the large cells go: tens of hours, hours, colon, minutes, colon, seconds.
 constexpr int kLargeCellAt[8] = {0, 193, 386, 479, 672, 865, 958, 1151};
 
-struct Pen {
-    Pen(HDC dc, int colour, int width)
-        : dc_(dc), pen_(CreatePen(PS_SOLID, width, colour)), previous_(SelectObject(dc, pen_))
-    {
-    }
-    ~Pen()
-    {
-        SelectObject(dc_, previous_);
-        DeleteObject(pen_);
-    }
-    HDC dc_;
-    HPEN pen_;
-    HGDIOBJ previous_;
-};
-
 void Inset(RECT *ring, int width)
 {
     ring->left += width;
@@ -53,7 +37,7 @@ void Inset(RECT *ring, int width)
 
 void Outline(HDC dc, RECT *ring, int colour, int width)
 {
-    Pen pen(dc, colour, width);
+    ScopedPen pen(dc, colour, width);
     Rectangle(dc, ring->left, ring->top, ring->right, ring->bottom);
     Inset(ring, width);
 }
@@ -70,13 +54,13 @@ void DrawBezel(HDC dc, const CountdownLook &look, int width, int height, int w)
     int lit = look.bezel, shaded = ScaleColour(look.bezel, 1.6);
     for (int i = 0; i < look.bezelSize - 3; i++) {
         {
-            Pen pen(dc, lit, w);
+            ScopedPen pen(dc, lit, w);
             MoveToEx(dc, ring.left, ring.bottom, nullptr);
             LineTo(dc, ring.left, ring.top);
             LineTo(dc, ring.right, ring.top);
         }
         {
-            Pen pen(dc, shaded, w);
+            ScopedPen pen(dc, shaded, w);
             MoveToEx(dc, ring.right, ring.top, nullptr);
             LineTo(dc, ring.right, ring.bottom);
             LineTo(dc, ring.left, ring.bottom);
@@ -133,39 +117,11 @@ void DrawGlyphs(PackedImage *image, const CountdownLook &look, const CountdownAr
               origin, look.digits);
 }
 
-void FillSurface(const RenderSurface &surface, int width, int height, int colour)
-{
-    HBRUSH brush = CreateSolidBrush(colour);
-    RECT all = {0, 0, width, height};
-    FillRect(surface.memoryDC, &all, brush);
-    DeleteObject(brush);
-}
-
 CountdownTime ReadStartTime(HWND dialog)
 {
     return {ReadSpinValue(dialog, kHours), ReadSpinValue(dialog, kMinutes),
             ReadSpinValue(dialog, kSeconds), 0};
 }
-
-// The strips, locked for one handler call and published in the context's private slot.
-class ArtworkRecord
-{
-public:
-    explicit ArtworkRecord(EffectContext *context)
-        : context_(context), large_(g_module, kLargeStrip),
-          small_(g_module, kSmallStrip), record_{large_.get(), small_.get()}
-    {
-        context_->effectData = &record_;
-    }
-    ~ArtworkRecord() { context_->effectData = nullptr; }
-    explicit operator bool() const { return large_ && small_; }
-    const CountdownArtwork &get() const { return record_; }
-
-private:
-    EffectContext *context_;
-    LockedArtwork large_, small_;
-    CountdownArtwork record_;
-};
 
 } // namespace
 
@@ -224,11 +180,8 @@ int BuildCountdownFrames(EffectContext *context, const CountdownLook &look,
     const int total = look.tenths ? 10 * seconds : seconds;
     const int delay = HostDelay(context, look.tenths ? 100 : 1000);
     for (int i = 0; i <= total; i++) {
-        GlobalBlock frame(RenderCountdownFrame(look, artwork, time));
-        if (!frame || !AddFrame(context->frames, frame.get(), delay))
+        if (!AddEffectFrame(context, RenderCountdownFrame(look, artwork, time), delay, i, total))
             return 0;
-        frame.release();
-        ReportProgress(context, i, total);
         CountDown(&time, look.tenths);
     }
     return 1;
@@ -236,7 +189,7 @@ int BuildCountdownFrames(EffectContext *context, const CountdownLook &look,
 
 int __cdecl CountdownPreview(EffectContext *context)
 {
-    ArtworkRecord artwork(context);
+    ArtworkRecord<CountdownArtwork> artwork(context, kLargeStrip, kSmallStrip);
     if (!artwork)
         return 0;
     CountdownTime time = ReadStartTime(context->dialog);
@@ -248,7 +201,7 @@ int __cdecl CountdownPreview(EffectContext *context)
 
 int __cdecl CountdownBuild(EffectContext *context)
 {
-    ArtworkRecord artwork(context);
+    ArtworkRecord<CountdownArtwork> artwork(context, kLargeStrip, kSmallStrip);
     if (!artwork)
         return 0;
     return BuildCountdownFrames(context, ReadCountdownLook(context->dialog), artwork.get(),

@@ -1,5 +1,6 @@
 #include "effects/effect_frames.h"
 
+#include "frame/global_block.h"
 #include "imaging/resize_image.h"
 
 #include <cstdint>
@@ -10,11 +11,16 @@ int HostDelay(const EffectContext *context, int milliseconds)
     return hundredths ? milliseconds / 10 : milliseconds;
 }
 
-void ReportProgress(const EffectContext *context, int position, int total)
+int AddEffectFrame(EffectContext *context, HGLOBAL frame, int delay, int position, int total)
 {
+    GlobalBlock owned(frame);
+    if (!owned || !AddFrame(context->frames, frame, delay))
+        return 0;
+    owned.release();
     if (context->host && context->host->service)
         context->host->service(nullptr, HOST_PROGRESS, position,
                                reinterpret_cast<void *>(static_cast<intptr_t>(total)));
+    return 1;
 }
 
 HGLOBAL ReduceFrame(HGLOBAL image, int percent)
@@ -24,4 +30,12 @@ HGLOBAL ReduceFrame(HGLOBAL image, int percent)
         return image;
     GlobalFree(image);
     return reduced;
+}
+
+void FillSurface(const RenderSurface &surface, int width, int height, int colour)
+{
+    HBRUSH brush = CreateSolidBrush(colour);
+    RECT all = {0, 0, width, height};
+    FillRect(surface.memoryDC, &all, brush);
+    DeleteObject(brush);
 }

@@ -1,6 +1,7 @@
 #include "frame/effect_registry.h"
 
 #include "effects/countdown.h"
+#include "effects/stopwatch.h"
 #include "ui/page_values.h"
 
 namespace
@@ -82,7 +83,7 @@ const EffectDescriptor kEffects[kEffectCount] = {
     {"Tachometer",                    NotBuiltYet, NotBuiltYet, Swatch<379>,                      kTachometerPage,                 0},
     {"Sound Map",                     NotBuiltYet, NotBuiltYet, SwatchByCheck<293, 287, 269>,     kSoundMapPage,                   0},
     {"Sound Scan",                    NotBuiltYet, NotBuiltYet, SwatchByCheck<321, 315, 299>,     kSoundScanPage,                  0},
-    {"Stopwatch",                     NotBuiltYet, NotBuiltYet, Swatch<490>,                      kStopwatchPage,                  0},
+    {"Stopwatch",                     StopwatchPreview, StopwatchBuild, Swatch<490>,                 kStopwatchPage,                  0},
 };
 // clang-format on
 
