@@ -1,5 +1,7 @@
 #include "frame/effect_registry.h"
 
+#include "effects/countdown.h"
+#include "effects/stopwatch.h"
 #include "ui/page_values.h"
 
 namespace
@@ -69,7 +71,7 @@ const EffectDescriptor kEffects[kEffectCount] = {
     {"Analog VU Meter (round)",       NotBuiltYet, NotBuiltYet, Swatch<194>,                      kAnalogVUMeterRoundPage,         0},
     {"Bar Graph",                     NotBuiltYet, NotBuiltYet, SwatchByCheck<566, 562, 0>,       kBarGraphPage,                   0},
     {"Bubble Chamber",                NotBuiltYet, NotBuiltYet, SwatchByCheck<374, 351, 355>,     kBubbleChamberPage,              0},
-    {"Countdown",                     NotBuiltYet, NotBuiltYet, Swatch<202>,                      kCountdownPage,                  0},
+    {"Countdown",                     CountdownPreview, CountdownBuild, Swatch<202>,                 kCountdownPage,                  0},
     {"Digital VU Meter (horizontal)", NotBuiltYet, NotBuiltYet, Swatch<140>,                      kDigitalVUMeterHorizontalPage,   0},
     {"Digital VU Meter (vertical)",   NotBuiltYet, NotBuiltYet, Swatch<106>,                      kDigitalVUMeterVerticalPage,     0},
     {"Extraterrestrial Data Pad",     NotBuiltYet, NotBuiltYet, NoSingleBackground,               kExtraterrestrialDataPadPage,    0},
@@ -81,7 +83,7 @@ const EffectDescriptor kEffects[kEffectCount] = {
     {"Tachometer",                    NotBuiltYet, NotBuiltYet, Swatch<379>,                      kTachometerPage,                 0},
     {"Sound Map",                     NotBuiltYet, NotBuiltYet, SwatchByCheck<293, 287, 269>,     kSoundMapPage,                   0},
     {"Sound Scan",                    NotBuiltYet, NotBuiltYet, SwatchByCheck<321, 315, 299>,     kSoundScanPage,                  0},
-    {"Stopwatch",                     NotBuiltYet, NotBuiltYet, Swatch<490>,                      kStopwatchPage,                  0},
+    {"Stopwatch",                     StopwatchPreview, StopwatchBuild, Swatch<490>,                 kStopwatchPage,                  0},
 };
 // clang-format on
 
