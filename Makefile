@@ -22,12 +22,15 @@ test: build
 demo: build
 	@echo "Built the plug-in: $(BUILD)/bin/zxfxplg1.dll"
 	@rm -f $(BUILD)/demo.gif $(BUILD)/demo.jsonl
-	@scripts/wine-run.sh $(BUILD)/bin/zxhost.exe --fresh --press build \
+	@scripts/wine-run.sh $(BUILD)/bin/zxhost.exe --fresh --effect Countdown --press build \
 	  --out $(abspath $(BUILD))/demo.gif --log $(abspath $(BUILD))/demo.jsonl \
 	  --screenshot $(abspath $(BUILD))/demo-dialog.png; \
-	  echo "zxhost ended with $$?; its call log ($(BUILD)/demo.jsonl):"; cat $(BUILD)/demo.jsonl
-	@if [ -f $(BUILD)/demo.gif ]; then identify $(BUILD)/demo.gif | head -3; \
-	  else echo "No document: the chosen effect has no renderer yet."; fi
+	  echo "zxhost ended with $$?; its calls ($(BUILD)/demo.jsonl):"; \
+	  grep -o '"op":"[A-Za-z_]*"' $(BUILD)/demo.jsonl | sort | uniq -c
+	@if [ -f $(BUILD)/demo.gif ]; then \
+	  echo "The countdown: $(abspath $(BUILD))/demo.gif ($$(identify $(BUILD)/demo.gif | wc -l) frames," \
+	    "$$(identify -format '%w x %h' '$(BUILD)/demo.gif[0]'))"; \
+	  else echo "No document was written."; fi
 
 bench: build
 	bench/run_colour_bench.sh $(abspath $(BUILD))
