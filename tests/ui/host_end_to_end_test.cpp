@@ -116,6 +116,26 @@ TEST(HostEndToEnd, BuildReadsThePagesBackAndCloses)
     EXPECT_TRUE(run.Stored("MainDelay = 1")) << "read back through its spin box's range";
 }
 
+// A millisecond host (flags bit 0 clear): the countdown's frames carry their delays in
+// milliseconds, and the stored "&Transparent" and "&Supercompress" are disabled and ignored.
+TEST(HostEndToEnd, MillisecondHostGetsAPlainDocument)
+{
+    char temp[MAX_PATH];
+    GetTempPathA(sizeof temp, temp);
+    const std::string out = std::string(temp) + "zxdialog_e2e.png";
+    const HostRun run = RunHost("--fresh --flags 2 --effect Countdown --set MainCountdownHours=0 "
+                                "--set MainCountdownMinutes=0 --set MainCountdownSeconds=2 "
+                                "--set MainCountdownUseHund=0 --set MainTransparent=1 "
+                                "--set MainSupercompress=1 --press build --out \"" + out + "\"");
+    EXPECT_EQ(0u, run.exitCode);
+    EXPECT_EQ(3u, run.Count(R"("op":"HOST_ADD_IMAGE")")) << "2, 1 and 0 seconds";
+    EXPECT_EQ(3u, run.Count(R"("delay":1000,"transparent_flag":0,"transparent_index":-1)"));
+    EXPECT_EQ(0u, run.Count("Supercompressing"));
+    EXPECT_TRUE(run.Logged(R"({"op":"HOST_END_TASK","commit":1,"frames_received":3,"result":1})"));
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(out.c_str())) << "the document written";
+    DeleteFileA(out.c_str());
+}
+
 TEST(HostEndToEnd, WithoutServiceCallbackOnlyTheMessage)
 {
     const HostRun run = RunHost("--no-callback --press build");
