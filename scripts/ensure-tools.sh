@@ -7,7 +7,7 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 ready() {
   local tool
   for tool in i686-w64-mingw32-g++-posix i686-w64-mingw32-windres cmake ninja wine Xvfb \
-              xauth sox unzip zip; do
+              xauth sox soxi unzip zip jq python3; do
     command -v "$tool" >/dev/null || return 1
   done
   [ -f /usr/src/googletest/CMakeLists.txt ] && [ -f /usr/i686-w64-mingw32/lib/libz.a ] &&

@@ -7,7 +7,7 @@ packages=(
   g++-mingw-w64-i686 binutils-mingw-w64-i686 mingw-w64-i686-dev libz-mingw-w64-dev
   wine wine32 wine64 xvfb xauth fonts-wine fonts-liberation
   cmake ninja-build googletest
-  imagemagick sox unzip zip
+  imagemagick sox unzip zip jq python3
 )
 # This machine's kernel may not execute 32-bit x86 code; Wine's 32-bit loader then runs under
 # qemu's user-mode emulator, which needs version 8 or later (bookworm-backports has it).
