@@ -4,7 +4,7 @@
 #include <windows.h>
 
 // The number field's value as unsigned, clamped to the bounds of the spin specification held
-// by its spin box (0..100 when the specification cannot be read).
+// by its spin box (0..100 when the spin specification cannot be read).
 int ReadSpinValue(HWND dialog, UINT id);
 // 1 when the check box is checked (state exactly 1), else 0.
 int ReadCheck(HWND dialog, UINT id);

@@ -3,24 +3,13 @@
 # GIFs with ImageMagick: frame count, size and delays. Usage: clocks_end_to_end.sh BUILD_DIR
 set -uo pipefail
 
-build=$(cd "$1" && pwd)
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-export ZX_BUILD_DIR=$build
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-
-expect() {
-  if [ "$2" != "$3" ]; then
-    printf 'FAIL %s\n  expected: %s\n  actual:   %s\n' "$1" "$2" "$3"
-    failures=$((failures + 1))
-  fi
-}
+source "$here/../support/end_to_end.sh"
 
 build_gif() { # NAME ARGS...: builds into $work/NAME.gif
   local name=$1
   shift
-  "$here/../../scripts/wine-run.sh" "$build/bin/zxhost.exe" --fresh "$@" --press build \
+  "$here/../../scripts/wine-run.sh" "$bin/zxhost.exe" --fresh "$@" --press build \
     --out "$work/$name.gif" >/dev/null 2>"$work/$name.err"
   status=$?
 }

@@ -5,21 +5,8 @@
 # the APNG chunks). Usage: host_end_to_end.sh BUILD_DIR
 set -uo pipefail
 
-build=$(cd "$1" && pwd)
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-export ZX_BUILD_DIR=$build
-bin=$build/bin
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-
-# expect WHAT EXPECTED ACTUAL
-expect() {
-  if [ "$2" != "$3" ]; then
-    printf 'FAIL %s\n  expected: %s\n  actual:   %s\n' "$1" "$2" "$3"
-    failures=$((failures + 1))
-  fi
-}
+source "$here/../support/end_to_end.sh"
 
 # host [ARGS...]: runs the host with the script plug-in; sets $status.
 host() {

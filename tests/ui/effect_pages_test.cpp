@@ -95,7 +95,7 @@ TEST_F(EffectPages, ShowsTheSettingsInTheirControls)
     SendMessageA(dialog_.Control(IDC_PALETTE_LIST), CB_GETLBTEXT, 6,
                  reinterpret_cast<LPARAM>(palette));
     EXPECT_STREQ("256-color orthogonal", palette);
-    // The spin box takes its range from its specification; the field shows the setting.
+    // The spin box takes its range from its spin specification; the field shows the setting.
     int min = 0, max = 0;
     SendMessageA(dialog_.Control(387 + kSpinIdOffset), UDM_GETRANGE32,
                  reinterpret_cast<WPARAM>(&min), reinterpret_cast<LPARAM>(&max));
