@@ -8,11 +8,16 @@
 // 7213 and 7214: a stopwatch without hands (case, crown, a seconds dial centred on the
 // seconds hand's pivot and a 60-minute sub-dial centred on the minutes hand's pivot) and
 // its silhouette, black where the watch is.
+//
+// Also "texture7201.bmp", the panel texture of the LED meters' "Retro" look (256 × 256,
+// true colour), an ordinary bitmap resource.
+#include "bitmap_file.h"
 #include "gdi_canvas.h"
 
 #include <windows.h>
 #include <zlib.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -300,6 +305,56 @@ std::vector<uint8_t> PackedColour(const Picture &picture)
     return bytes;
 }
 
+// The panel texture: fine brushed metal with a warm cast. Long and short streaks run along
+// the rows (noise averaged over windows that wrap round the row), rows drift a little in
+// brightness, a slow swell of whole periods crosses the tile and a pixel grain lies on top.
+// Every term wraps at the edges, so the tile repeats without a seam.
+constexpr int kPanelTexture = 256;
+
+// One row of noise averaged over a window of 2 × reach + 1 pixels, wrapping.
+std::vector<double> Streaks(Noise *grain, int reach, int amplitude)
+{
+    std::vector<int> raw(kPanelTexture);
+    for (int &value : raw)
+        value = grain->Next(2 * amplitude + 1) - amplitude;
+    std::vector<double> row(kPanelTexture);
+    for (int x = 0; x < kPanelTexture; x++) {
+        int sum = 0;
+        for (int k = -reach; k <= reach; k++)
+            sum += raw[(x + k + kPanelTexture) % kPanelTexture];
+        row[x] = static_cast<double>(sum) / (2 * reach + 1);
+    }
+    return row;
+}
+
+Picture PanelTexture()
+{
+    Noise grain(7201);
+    std::vector<double> drift(kPanelTexture);
+    for (double &value : drift)
+        value = grain.Next(9) - 4;
+    Picture out = {kPanelTexture, kPanelTexture, {}};
+    out.bgr.resize(3 * kPanelTexture * kPanelTexture);
+    for (int y = 0; y < kPanelTexture; y++) {
+        const std::vector<double> streaks = Streaks(&grain, 24, 70);
+        const std::vector<double> fineStreaks = Streaks(&grain, 3, 24);
+        const double rowDrift = (drift[(y + kPanelTexture - 1) % kPanelTexture] + 2 * drift[y] +
+                                 drift[(y + 1) % kPanelTexture]) /
+                                4;
+        for (int x = 0; x < kPanelTexture; x++) {
+            const double swell = 5 * std::sin(2 * kPi * (x + 2.0 * y) / kPanelTexture) +
+                                 3 * std::cos(2 * kPi * (3.0 * x - y) / kPanelTexture);
+            const double level =
+                118 + streaks[x] + fineStreaks[x] + rowDrift + swell + grain.Next(7) - 3;
+            const int warm[3] = {-5, 1, 5}; // blue, green, red
+            uint8_t *p = &out.bgr[3 * (y * kPanelTexture + x)];
+            for (int c = 0; c < 3; c++)
+                p[c] = static_cast<uint8_t>(std::clamp(static_cast<int>(level) + warm[c], 0, 255));
+        }
+    }
+    return out;
+}
+
 void PutLittleEndian(uint8_t *at, uint32_t value)
 {
     for (int i = 0; i < 4; i++)
@@ -338,7 +393,8 @@ int main(int argc, char **argv)
     const bool ok = WriteArtwork(folder, 7208, PackedGrey(GlyphStrip(1.0))) &&
                     WriteArtwork(folder, 7209, PackedGrey(GlyphStrip(0.5))) &&
                     WriteArtwork(folder, 7213, PackedColour(StopwatchDial())) &&
-                    WriteArtwork(folder, 7214, PackedColour(StopwatchMask()));
+                    WriteArtwork(folder, 7214, PackedColour(StopwatchMask())) &&
+                    WriteBitmap(folder + "texture7201.bmp", PanelTexture(), nullptr, 24);
     if (!ok)
         std::fprintf(stderr, "artwork_resources: cannot write into %s\n", argv[1]);
     return ok ? 0 : 1;

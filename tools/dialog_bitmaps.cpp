@@ -5,6 +5,7 @@
 // 256 greys centred on mid-grey, so that tinting it gives the tint colour). Drawn with GDI
 // at four times the size and averaged down; deterministic (a fixed-seed generator, no
 // clock).
+#include "bitmap_file.h"
 #include "gdi_canvas.h"
 
 #include <windows.h>
@@ -21,41 +22,6 @@ namespace
 constexpr int kLogoWidth = 50, kLogoHeight = 49, kLogoFrames = 24;
 constexpr int kTextureWidth = 200, kTextureHeight = 250;
 constexpr double kPi = 3.14159265358979323846;
-
-bool WriteBitmap(const std::string &path, const Picture &picture, const RGBQUAD *table, int bits)
-{
-    const int stride = ((picture.width * bits + 31) / 32) * 4;
-    const int colours = bits <= 8 ? 1 << bits : 0;
-    BITMAPINFOHEADER info = {};
-    info.biSize = sizeof info;
-    info.biWidth = picture.width;
-    info.biHeight = picture.height;
-    info.biPlanes = 1;
-    info.biBitCount = static_cast<WORD>(bits);
-    info.biSizeImage = stride * picture.height;
-    info.biClrUsed = info.biClrImportant = colours;
-    const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof info + 4 * colours;
-    BITMAPFILEHEADER file = {0x4D42, offset + info.biSizeImage, 0, 0, offset};
-
-    FILE *out = std::fopen(path.c_str(), "wb");
-    if (!out)
-        return false;
-    std::fwrite(&file, sizeof file, 1, out);
-    std::fwrite(&info, sizeof info, 1, out);
-    std::fwrite(table, 4, colours, out);
-    std::vector<uint8_t> row(stride);
-    for (int y = picture.height - 1; y >= 0; y--) { // bottom-up
-        const uint8_t *source = &picture.bgr[3 * picture.width * y];
-        for (int x = 0; x < picture.width; x++) {
-            if (bits == 24)
-                std::copy(source + 3 * x, source + 3 * x + 3, &row[3 * x]);
-            else
-                row[x] = source[3 * x]; // grey pictures: the index is the level
-        }
-        std::fwrite(row.data(), 1, row.size(), out);
-    }
-    return std::fclose(out) == 0;
-}
 
 void Shape(HDC dc, COLORREF fill, COLORREF line, int lineWidth, void (*draw)(HDC, const int *),
            const int *points)
@@ -150,25 +116,11 @@ Picture LogoFrame(int frame)
     return canvas.Reduced();
 }
 
-// A fixed-seed linear congruential generator: the same texture on every build.
-class Noise
-{
-public:
-    int Next(int range)
-    {
-        state_ = state_ * 1103515245u + 12345u;
-        return static_cast<int>((state_ >> 16) & 0x7FFF) % range;
-    }
-
-private:
-    uint32_t state_ = 7011;
-};
-
 // Brushed metal: every row is noise smeared along the row (wrapping, so the texture tiles),
 // plus a faint row-to-row grain and a soft diagonal sheen of whole periods.
 Picture Texture()
 {
-    Noise noise;
+    Noise noise(7011);
     Picture out = {kTextureWidth, kTextureHeight, {}};
     out.bgr.resize(3 * kTextureWidth * kTextureHeight);
     std::vector<int> raw(kTextureWidth);

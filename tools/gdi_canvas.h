@@ -67,3 +67,18 @@ private:
     HGDIOBJ previous_;
     void *bits_ = nullptr;
 };
+
+// A fixed-seed linear congruential generator: the same texture on every build.
+class Noise
+{
+public:
+    explicit Noise(uint32_t seed) : state_(seed) {}
+    int Next(int range)
+    {
+        state_ = state_ * 1103515245u + 12345u;
+        return static_cast<int>((state_ >> 16) & 0x7FFF) % range;
+    }
+
+private:
+    uint32_t state_;
+};

@@ -1,6 +1,8 @@
 #include "frame/effect_registry.h"
 
+#include "effects/audio_spectrum.h"
 #include "effects/countdown.h"
+#include "effects/digital_vu.h"
 #include "effects/stopwatch.h"
 #include "ui/page_values.h"
 
@@ -64,26 +66,26 @@ const uint32_t kStopwatchPage[] = {490, 491, 492, 493, 494, 495, 496, 10496, 497
 
 // clang-format off
 const EffectDescriptor kEffects[kEffectCount] = {
-    {"Alien Overflight",              NotBuiltYet, NotBuiltYet, Black,                            kAlienOverflightPage,            0},
-    {"Altimeter",                     NotBuiltYet, NotBuiltYet, Swatch<525>,                      kAltimeterPage,                  0},
-    {"Audio Spectrum",                NotBuiltYet, NotBuiltYet, Swatch<414>,                      kAudioSpectrumPage,              0},
-    {"Analog VU Meter (rectangular)", NotBuiltYet, NotBuiltYet, Swatch<178>,                      kAnalogVUMeterRectangularPage,   0},
-    {"Analog VU Meter (round)",       NotBuiltYet, NotBuiltYet, Swatch<194>,                      kAnalogVUMeterRoundPage,         0},
-    {"Bar Graph",                     NotBuiltYet, NotBuiltYet, SwatchByCheck<566, 562, 0>,       kBarGraphPage,                   0},
-    {"Bubble Chamber",                NotBuiltYet, NotBuiltYet, SwatchByCheck<374, 351, 355>,     kBubbleChamberPage,              0},
-    {"Countdown",                     CountdownPreview, CountdownBuild, Swatch<202>,                 kCountdownPage,                  0},
-    {"Digital VU Meter (horizontal)", NotBuiltYet, NotBuiltYet, Swatch<140>,                      kDigitalVUMeterHorizontalPage,   0},
-    {"Digital VU Meter (vertical)",   NotBuiltYet, NotBuiltYet, Swatch<106>,                      kDigitalVUMeterVerticalPage,     0},
-    {"Extraterrestrial Data Pad",     NotBuiltYet, NotBuiltYet, NoSingleBackground,               kExtraterrestrialDataPadPage,    0},
-    {"Jacob's Ladder",                NotBuiltYet, NotBuiltYet, Swatch<470>,                      kJacobsLadderPage,               0},
-    {"Lissajous Figure",              NotBuiltYet, NotBuiltYet, SwatchByCheck<266, 260, 240>,     kLissajousFigurePage,            0},
-    {"Magic Eye",                     NotBuiltYet, NotBuiltYet, Swatch<223>,                      kMagicEyePage,                   0},
-    {"Plasma Arc",                    NotBuiltYet, NotBuiltYet, SwatchByCheck<468, 0, 442>,       kPlasmaArcPage,                  0},
-    {"Radar",                         NotBuiltYet, NotBuiltYet, Swatch<329>,                      kRadarPage,                      0},
-    {"Tachometer",                    NotBuiltYet, NotBuiltYet, Swatch<379>,                      kTachometerPage,                 0},
-    {"Sound Map",                     NotBuiltYet, NotBuiltYet, SwatchByCheck<293, 287, 269>,     kSoundMapPage,                   0},
-    {"Sound Scan",                    NotBuiltYet, NotBuiltYet, SwatchByCheck<321, 315, 299>,     kSoundScanPage,                  0},
-    {"Stopwatch",                     StopwatchPreview, StopwatchBuild, Swatch<490>,                 kStopwatchPage,                  0},
+    {"Alien Overflight",              NotBuiltYet,            NotBuiltYet,          Black,                        kAlienOverflightPage,          0},
+    {"Altimeter",                     NotBuiltYet,            NotBuiltYet,          Swatch<525>,                  kAltimeterPage,                0},
+    {"Audio Spectrum",                SpectrumPreview,        SpectrumBuild,        Swatch<414>,                  kAudioSpectrumPage,            0},
+    {"Analog VU Meter (rectangular)", NotBuiltYet,            NotBuiltYet,          Swatch<178>,                  kAnalogVUMeterRectangularPage, 0},
+    {"Analog VU Meter (round)",       NotBuiltYet,            NotBuiltYet,          Swatch<194>,                  kAnalogVUMeterRoundPage,       0},
+    {"Bar Graph",                     NotBuiltYet,            NotBuiltYet,          SwatchByCheck<566, 562, 0>,   kBarGraphPage,                 0},
+    {"Bubble Chamber",                NotBuiltYet,            NotBuiltYet,          SwatchByCheck<374, 351, 355>, kBubbleChamberPage,            0},
+    {"Countdown",                     CountdownPreview,       CountdownBuild,       Swatch<202>,                  kCountdownPage,                0},
+    {"Digital VU Meter (horizontal)", HorizontalMeterPreview, HorizontalMeterBuild, Swatch<140>,                  kDigitalVUMeterHorizontalPage, 0},
+    {"Digital VU Meter (vertical)",   VerticalMeterPreview,   VerticalMeterBuild,   Swatch<106>,                  kDigitalVUMeterVerticalPage,   0},
+    {"Extraterrestrial Data Pad",     NotBuiltYet,            NotBuiltYet,          NoSingleBackground,           kExtraterrestrialDataPadPage,  0},
+    {"Jacob's Ladder",                NotBuiltYet,            NotBuiltYet,          Swatch<470>,                  kJacobsLadderPage,             0},
+    {"Lissajous Figure",              NotBuiltYet,            NotBuiltYet,          SwatchByCheck<266, 260, 240>, kLissajousFigurePage,          0},
+    {"Magic Eye",                     NotBuiltYet,            NotBuiltYet,          Swatch<223>,                  kMagicEyePage,                 0},
+    {"Plasma Arc",                    NotBuiltYet,            NotBuiltYet,          SwatchByCheck<468, 0, 442>,   kPlasmaArcPage,                0},
+    {"Radar",                         NotBuiltYet,            NotBuiltYet,          Swatch<329>,                  kRadarPage,                    0},
+    {"Tachometer",                    NotBuiltYet,            NotBuiltYet,          Swatch<379>,                  kTachometerPage,               0},
+    {"Sound Map",                     NotBuiltYet,            NotBuiltYet,          SwatchByCheck<293, 287, 269>, kSoundMapPage,                 0},
+    {"Sound Scan",                    NotBuiltYet,            NotBuiltYet,          SwatchByCheck<321, 315, 299>, kSoundScanPage,                0},
+    {"Stopwatch",                     StopwatchPreview,       StopwatchBuild,       Swatch<490>,                  kStopwatchPage,                0},
 };
 // clang-format on
 

@@ -8,6 +8,8 @@
 #define IDB_DIALOG_TEXTURE 7011
 #define IDB_LOGO_FIRST 10000
 #define IDB_LOGO_COUNT 24
+// The panel texture of the LED meters' "Retro" look
+#define IDB_PANEL_TEXTURE 7201
 
 // Main dialog controls
 #define IDC_BUILD 1

@@ -27,7 +27,7 @@ logged() { jq -c -r "$2" "$1" | tr '\n' '|'; }
 cd "$work" || exit 1
 
 echo "-- the host imports system DLLs only"
-allowed='^(kernel32|user32|gdi32|comctl32|comdlg32|shell32|msvcrt|ole32|oleaut32|windowscodecs)\.dll$'
+allowed='^(kernel32|user32|gdi32|comctl32|comdlg32|shell32|winmm|msvcrt|ole32|oleaut32|windowscodecs)\.dll$'
 expect "host imports" "" "$("$2" -p "$bin/zxhost.exe" | grep -o 'DLL Name: .*' | cut -d' ' -f3 |
   tr 'A-Z' 'a-z' | sort -u | grep -vE "$allowed")"
 
