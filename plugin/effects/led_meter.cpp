@@ -11,6 +11,8 @@
 #include "ui/page_values.h"
 
 #include <algorithm>
+#include <cstring>
+#include <optional>
 #include <string>
 
 namespace
@@ -83,6 +85,57 @@ int Channel(int colour, int shift)
     return colour >> shift & 0xFF;
 }
 
+// The panel texture tinted half-way towards the background, ready to be tiled.
+class RetroTexture
+{
+public:
+    explicit RetroTexture(int background)
+    {
+        HRSRC found = FindResourceA(g_module, MAKEINTRESOURCEA(IDB_PANEL_TEXTURE), RT_BITMAP);
+        HGLOBAL loaded = found ? LoadResource(g_module, found) : nullptr;
+        const auto *texture =
+            loaded ? static_cast<const PackedImage *>(LockResource(loaded)) : nullptr;
+        if (!texture || texture->biBitCount != 24 || texture->biWidth != kRetroSize ||
+            texture->biHeight != kRetroSize ||
+            !CreateRenderSurface(kRetroSize, kRetroSize, &surface_))
+            return;
+        for (int y = 0; y < kRetroSize; y++) {
+            const uint8_t *from = ImageRow(texture, y);
+            uint8_t *to = ImageRow(surface_.header, y);
+            for (int i = 0; i < 3 * kRetroSize; i += 3)
+                for (int c = 0; c < 3; c++) // blue, green, red
+                    to[i + c] =
+                        static_cast<uint8_t>((from[i + c] + Channel(background, 16 - 8 * c)) >> 1);
+        }
+        SyncRenderSurface(&surface_, kSyncImageToSection);
+    }
+    ~RetroTexture()
+    {
+        if (surface_.image)
+            ReleaseRenderSurface(&surface_, 0);
+    }
+    RetroTexture(const RetroTexture &) = delete;
+    RetroTexture &operator=(const RetroTexture &) = delete;
+
+    // Null when the texture could not be made.
+    HDC dc() const { return surface_.image ? surface_.memoryDC : nullptr; }
+
+private:
+    RenderSurface surface_ = {};
+};
+
+// A new surface holding the surface's image reduced by half.
+bool HalveSurface(const RenderSurface &full, RenderSurface *half)
+{
+    GlobalBlock reduced(ResizeImage(full.image, 50, 50));
+    GlobalLockGuard<PackedImage> image(reduced.get());
+    if (!image || !CreateRenderSurface(image->biWidth, image->biHeight, half))
+        return false;
+    std::memcpy(ImagePixels(half->header), ImagePixels(image.get()),
+                ImageStride(image->biWidth, 24) * image->biHeight);
+    return SyncRenderSurface(half, kSyncImageToSection) != 0;
+}
+
 } // namespace
 
 const int kScaleNumbers[5] = {0, 4, 12, 24, 48};
@@ -110,39 +163,6 @@ LedLook ReadLedLook(HWND dialog, UINT firstId)
     look.antialias = ReadCheck(dialog, IDC_ANTIALIAS) != 0;
     return look;
 }
-
-// The panel texture tinted half-way towards the background, ready to be tiled.
-struct LedPanel::RetroTexture {
-    RenderSurface surface = {};
-    bool made = false;
-
-    explicit RetroTexture(int background)
-    {
-        HRSRC found = FindResourceA(g_module, MAKEINTRESOURCEA(IDB_PANEL_TEXTURE), RT_BITMAP);
-        HGLOBAL loaded = found ? LoadResource(g_module, found) : nullptr;
-        const auto *texture =
-            loaded ? static_cast<const PackedImage *>(LockResource(loaded)) : nullptr;
-        if (!texture || texture->biBitCount != 24 || texture->biWidth != kRetroSize ||
-            texture->biHeight != kRetroSize ||
-            !CreateRenderSurface(kRetroSize, kRetroSize, &surface))
-            return;
-        for (int y = 0; y < kRetroSize; y++) {
-            const uint8_t *from = ImageRow(texture, y);
-            uint8_t *to = ImageRow(surface.header, y);
-            for (int i = 0; i < 3 * kRetroSize; i += 3)
-                for (int c = 0; c < 3; c++) // blue, green, red
-                    to[i + c] =
-                        static_cast<uint8_t>((from[i + c] + Channel(background, 16 - 8 * c)) >> 1);
-        }
-        SyncRenderSurface(&surface, kSyncImageToSection);
-        made = true;
-    }
-    ~RetroTexture()
-    {
-        if (made)
-            ReleaseRenderSurface(&surface, 0);
-    }
-};
 
 LedPanel::LedPanel(const LedLook &look, MeterOrientation orientation) : look_(look)
 {
@@ -176,28 +196,30 @@ LedPanel::LedPanel(const LedLook &look, MeterOrientation orientation) : look_(lo
     const int background = look.background ? look.background : RGB(32, 32, 32);
     highlight_ = ScaleColour(background, settings::AdvancedDigitalVUEtchHighlight * 0.01);
     shadow_ = ScaleColour(background, settings::AdvancedDigitalVUEtchShadow * 0.01);
-    if (look.retro)
-        retro_ = new RetroTexture(look.background);
 }
 
 LedPanel::~LedPanel()
 {
-    delete retro_;
+    for (RenderSurface *panel : {&unlit_, &lit_, &halfUnlit_, &halfLit_})
+        if (panel->image)
+            ReleaseRenderSurface(panel, 0);
     for (HFONT font : fonts_)
         if (font)
             DeleteObject(font);
 }
 
-LedPanel::operator bool() const
+void LedPanel::SetLayout(LedLayout layout)
 {
-    return fonts_[kScaleFont] && fonts_[kLetterFont] && (!retro_ || retro_->made);
-}
-
-void LedPanel::DrawRetroBackground(HDC dc) const
-{
-    for (int y = 0; y < layout_.height; y += kRetroSize)
-        for (int x = 0; x < layout_.width; x += kRetroSize)
-            BitBlt(dc, x, y, kRetroSize, kRetroSize, retro_->surface.memoryDC, 0, 0, SRCCOPY);
+    layout_ = std::move(layout);
+    if (!fonts_[kScaleFont] || !fonts_[kLetterFont])
+        return;
+    std::optional<RetroTexture> retro;
+    if (look_.retro && !retro.emplace(look_.background).dc())
+        return;
+    const HDC texture = retro ? retro->dc() : nullptr;
+    ready_ = DrawPanel(&unlit_, 0, texture) && DrawPanel(&lit_, 256, texture);
+    halved_ = ready_ && look_.antialias && SpansOnEvenPixels() &&
+              HalveSurface(unlit_, &halfUnlit_) && HalveSurface(lit_, &halfLit_);
 }
 
 void LedPanel::DrawTexts(HDC dc, const std::vector<PanelText> &texts) const
@@ -241,18 +263,22 @@ void LedPanel::DrawLed(HDC dc, const RECT &box, int led, int level) const
         DrawBevel(dc, box, m.k, shadow_, highlight_);
 }
 
-HGLOBAL LedPanel::Render(const int *levels) const
+// Every LED at one level (0: none lit, 256: all lit) over the background, scale, bevel and
+// labels; the panel keeps its DC for copying from.
+bool LedPanel::DrawPanel(RenderSurface *panel, int level, HDC retro) const
 {
     const LedMetrics &m = metrics_;
     const int width = layout_.width, height = layout_.height;
-    RenderSurface surface = {};
-    if (!CreateRenderSurface(width, height, &surface))
-        return nullptr;
-    HDC dc = surface.memoryDC;
-    if (retro_)
-        DrawRetroBackground(dc);
-    else
-        FillSurface(surface, width, height, look_.background);
+    if (!CreateRenderSurface(width, height, panel))
+        return false;
+    HDC dc = panel->memoryDC;
+    if (retro) {
+        for (int y = 0; y < height; y += kRetroSize)
+            for (int x = 0; x < width; x += kRetroSize)
+                BitBlt(dc, x, y, kRetroSize, kRetroSize, retro, 0, 0, SRCCOPY);
+    } else {
+        FillSurface(*panel, width, height, look_.background);
+    }
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, look_.text);
     DrawTexts(dc, layout_.scale);
@@ -263,16 +289,60 @@ HGLOBAL LedPanel::Render(const int *levels) const
     HGDIOBJ previousBrush = SelectObject(dc, GetStockObject(DC_BRUSH));
     HGDIOBJ previousPen = SelectObject(dc, GetStockObject(NULL_PEN));
     for (int led = 0; led < m.count; led++)
-        for (size_t c = 0; c < layout_.columns.size(); c++) {
-            const LedColumn &column = layout_.columns[c];
+        for (const LedColumn &column : layout_.columns) {
             const int x = column.x + led * column.dx, y = column.y + led * column.dy;
-            DrawLed(dc, {x, y, x + m.width, y + m.depth}, led, levels[c]);
+            DrawLed(dc, {x, y, x + m.width, y + m.depth}, led, level);
         }
     SelectObject(dc, previousPen);
     SelectObject(dc, previousBrush);
+    return SyncRenderSurface(panel, kSyncSectionToImage) != 0;
+}
 
+bool LedPanel::SpansOnEvenPixels() const
+{
+    for (const LedColumn &c : layout_.columns)
+        if ((c.x | c.y | c.dx | c.dy | metrics_.width | metrics_.depth) & 1)
+            return false;
+    return true;
+}
+
+int LedPanel::LitLeds(int level) const
+{
+    int lit = 0;
+    while (lit < metrics_.count && level > lit * 255.0 / metrics_.count)
+        lit++;
+    return lit;
+}
+
+HGLOBAL LedPanel::Render(const int *levels) const
+{
+    if (!ready_)
+        return nullptr;
+    const RenderSurface &unlit = halved_ ? halfUnlit_ : unlit_;
+    const RenderSurface &lit = halved_ ? halfLit_ : lit_;
+    const int shrink = halved_ ? 2 : 1;
+    const int width = unlit.header->biWidth, height = unlit.header->biHeight;
+    RenderSurface surface = {};
+    if (!CreateRenderSurface(width, height, &surface))
+        return nullptr;
+    HDC dc = surface.memoryDC;
+    BitBlt(dc, 0, 0, width, height, unlit.memoryDC, 0, 0, SRCCOPY);
+    for (size_t c = 0; c < layout_.columns.size(); c++) {
+        const int count = LitLeds(levels[c]);
+        if (!count)
+            continue;
+        // From LED 0 to the last lit one, whichever way the column runs.
+        const LedColumn &column = layout_.columns[c];
+        const int lastX = column.x + (count - 1) * column.dx;
+        const int lastY = column.y + (count - 1) * column.dy;
+        const int left = std::min(column.x, lastX) / shrink,
+                  top = std::min(column.y, lastY) / shrink;
+        const int right = (std::max(column.x, lastX) + metrics_.width) / shrink;
+        const int bottom = (std::max(column.y, lastY) + metrics_.depth) / shrink;
+        BitBlt(dc, left, top, right - left, bottom - top, lit.memoryDC, left, top, SRCCOPY);
+    }
     ReleaseRenderSurface(&surface, 1);
-    if (!look_.antialias)
+    if (!look_.antialias || halved_)
         return surface.image;
     HGLOBAL reduced = ResizeImage(surface.image, 50, 50);
     GlobalFree(surface.image);

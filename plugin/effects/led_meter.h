@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "imaging/render_surface.h"
+
 #include <string>
 #include <utility>
 #include <vector>
@@ -63,8 +65,13 @@ struct LedLayout {
 // The five scale numbers, top or right end first.
 extern const int kScaleNumbers[5];
 
-// Everything the frames of one preview or build share: colours, fonts, the tinted Retro
-// texture and the layout. Built once, then Render draws each frame.
+// Everything the frames of one preview or build share: colours, fonts, the layout, and the
+// panel drawn twice, once with every LED unlit and once with every LED lit. The LEDs a level
+// lights are always the first ones of their column, so a frame is the unlit panel with one
+// span of each column copied from the lit one: the same pixels as drawing LED by LED. With
+// Antialias, when every span starts and ends on even pixels, the two panels are halved once
+// and frames are put together at the final size: the box average of each 2 × 2 block then
+// comes out the same as halving every frame.
 class LedPanel
 {
 public:
@@ -73,11 +80,13 @@ public:
     LedPanel(const LedPanel &) = delete;
     LedPanel &operator=(const LedPanel &) = delete;
 
-    // False when a font or the Retro texture could not be made.
-    explicit operator bool() const;
+    // False until a layout is set, or when a font, the Retro texture or a panel could not
+    // be made.
+    explicit operator bool() const { return ready_; }
     const LedLook &look() const { return look_; }
     const LedMetrics &metrics() const { return metrics_; }
-    void SetLayout(LedLayout layout) { layout_ = std::move(layout); }
+    // Lays the panel out and draws its unlit and lit states.
+    void SetLayout(LedLayout layout);
     const LedLayout &layout() const { return layout_; }
 
     // A new 24-bit packed image of the layout, column c lit up to levels[c], reduced by half
@@ -85,17 +94,20 @@ public:
     HGLOBAL Render(const int *levels) const;
 
 private:
+    bool DrawPanel(RenderSurface *surface, int level, HDC retro) const;
+    bool SpansOnEvenPixels() const;
     void DrawTexts(HDC dc, const std::vector<PanelText> &texts) const;
     void DrawLed(HDC dc, const RECT &box, int led, int level) const;
-    void DrawRetroBackground(HDC dc) const;
+    int LitLeds(int level) const;
 
     LedLook look_;
     LedMetrics metrics_;
     LedLayout layout_;
     int highlight_, shadow_;
     HFONT fonts_[2];
-    struct RetroTexture;
-    RetroTexture *retro_ = nullptr;
+    RenderSurface unlit_ = {}, lit_ = {};         // as drawn
+    RenderSurface halfUnlit_ = {}, halfLit_ = {}; // halved, when frames are put together halved
+    bool halved_ = false, ready_ = false;
 };
 
 // The level the frame shows in column c of a channel choice: which of left, right and
