@@ -58,13 +58,14 @@ LedLayout HorizontalLayout(const LedMetrics &m, const std::vector<ChannelBar> &b
     return layout;
 }
 
+// A meter that cannot be drawn leaves the preview blank; the preview still answers success.
 int Preview(EffectContext *context, UINT page, MeterOrientation orientation)
 {
     const DigitalMeter meter(ReadLedLook(context->dialog, page), orientation);
-    if (!meter)
-        return 0;
-    context->resultImage = meter.Render(kPreviewLevels[0], kPreviewLevels[1], kPreviewLevels[2]);
-    return context->resultImage != nullptr;
+    if (meter)
+        context->resultImage =
+            meter.Render(kPreviewLevels[0], kPreviewLevels[1], kPreviewLevels[2]);
+    return 1;
 }
 
 int Build(EffectContext *context, UINT page, const SoundPageIds &sound,

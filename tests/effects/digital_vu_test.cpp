@@ -1,8 +1,10 @@
 #include "effects/digital_vu.h"
 
+#include "config/settings.h"
 #include "effects/led_frame.h"
 #include "frame/plugin_instance.h"
 #include "imaging/colour_helpers.h"
+#include "imaging/resize_image.h"
 
 #include <gtest/gtest.h>
 
@@ -207,6 +209,48 @@ TEST(DigitalVU, RetroPanelsAreTheTextureHalfWayToThePanelColourTiledEvery256Pixe
                         << shift;
         EXPECT_EQ(expected, frame.Pixel(x, 1)) << x;
         EXPECT_EQ(expected, frame.Pixel(x + 256, 1)) << x;
+    }
+}
+
+// Antialias draws every measure twice as large and halves the frame; the meter puts its
+// frames together from panels halved once where it can. Either way a frame must equal the
+// same meter drawn at double measures and halved.
+TEST(DigitalVU, AntialiasedFramesAreTheDoubledMeterHalved)
+{
+    g_module = GetModuleHandleA(nullptr);
+    int32_t *gaps[] = {&settings::AdvancedDigitalVUInterledVertical,
+                       &settings::AdvancedDigitalVUInterledHorizontal,
+                       &settings::AdvancedDigitalVUEdgePadVertical,
+                       &settings::AdvancedDigitalVUEdgePadHorizontal};
+    for (MeterOrientation orientation :
+         {MeterOrientation::kVertical, MeterOrientation::kHorizontal}) {
+        LedLook look = DefaultLook();
+        look.retro = true;
+        look.etched = false; // an LED's bevel is as thick as the factor, not doubled with it
+        if (orientation == MeterOrientation::kHorizontal)
+            look.ledWidth = 4, look.ledDepth = 9;
+        look.antialias = true;
+        const DigitalMeter antialiased(look, orientation);
+        const LedFrame frame(antialiased.Render(100, 230, 0));
+
+        look.antialias = false;
+        look.ledWidth *= 2, look.ledDepth *= 2, look.etchSize *= 2, look.padSize *= 2;
+        for (int32_t *gap : gaps)
+            *gap *= 2;
+        const DigitalMeter doubled(look, orientation);
+        for (int32_t *gap : gaps)
+            *gap /= 2;
+        const LedFrame halved(ResizeImage(GlobalBlock(doubled.Render(100, 230, 0)).get(), 50, 50));
+
+        ASSERT_TRUE(frame && halved);
+        ASSERT_EQ(halved->biWidth, frame->biWidth);
+        ASSERT_EQ(halved->biHeight, frame->biHeight);
+        int differing = 0;
+        for (int y = 0; y < frame->biHeight; y++)
+            for (int x = 0; x < frame->biWidth; x++)
+                differing += frame.Pixel(x, y) != halved.Pixel(x, y);
+        EXPECT_EQ(0, differing) << (orientation == MeterOrientation::kVertical ? "vertical"
+                                                                               : "horizontal");
     }
 }
 
