@@ -200,7 +200,7 @@ LedPanel::LedPanel(const LedLook &look, MeterOrientation orientation) : look_(lo
 
 LedPanel::~LedPanel()
 {
-    for (RenderSurface *panel : {&unlit_, &lit_, &halfUnlit_, &halfLit_})
+    for (RenderSurface *panel : {&unlit_, &lit_, &halfUnlit_, &halfLit_, &frame_})
         if (panel->image)
             ReleaseRenderSurface(panel, 0);
     for (HFONT font : fonts_)
@@ -220,6 +220,8 @@ void LedPanel::SetLayout(LedLayout layout)
     ready_ = DrawPanel(&unlit_, 0, texture) && DrawPanel(&lit_, 256, texture);
     halved_ = ready_ && look_.antialias && SpansOnEvenPixels() &&
               HalveSurface(unlit_, &halfUnlit_) && HalveSurface(lit_, &halfLit_);
+    const PackedImage *size = (halved_ ? halfUnlit_ : unlit_).header;
+    ready_ = ready_ && CreateRenderSurface(size->biWidth, size->biHeight, &frame_);
 }
 
 void LedPanel::DrawTexts(HDC dc, const std::vector<PanelText> &texts) const
@@ -321,12 +323,9 @@ HGLOBAL LedPanel::Render(const int *levels) const
     const RenderSurface &unlit = halved_ ? halfUnlit_ : unlit_;
     const RenderSurface &lit = halved_ ? halfLit_ : lit_;
     const int shrink = halved_ ? 2 : 1;
-    const int width = unlit.header->biWidth, height = unlit.header->biHeight;
-    RenderSurface surface = {};
-    if (!CreateRenderSurface(width, height, &surface))
-        return nullptr;
-    HDC dc = surface.memoryDC;
-    BitBlt(dc, 0, 0, width, height, unlit.memoryDC, 0, 0, SRCCOPY);
+    HDC dc = frame_.memoryDC;
+    BitBlt(dc, 0, 0, frame_.header->biWidth, frame_.header->biHeight, unlit.memoryDC, 0, 0,
+           SRCCOPY);
     for (size_t c = 0; c < layout_.columns.size(); c++) {
         const int count = LitLeds(levels[c]);
         if (!count)
@@ -335,18 +334,16 @@ HGLOBAL LedPanel::Render(const int *levels) const
         const LedColumn &column = layout_.columns[c];
         const int lastX = column.x + (count - 1) * column.dx;
         const int lastY = column.y + (count - 1) * column.dy;
-        const int left = std::min(column.x, lastX) / shrink,
-                  top = std::min(column.y, lastY) / shrink;
+        const int left = std::min(column.x, lastX) / shrink;
+        const int top = std::min(column.y, lastY) / shrink;
         const int right = (std::max(column.x, lastX) + metrics_.width) / shrink;
         const int bottom = (std::max(column.y, lastY) + metrics_.depth) / shrink;
         BitBlt(dc, left, top, right - left, bottom - top, lit.memoryDC, left, top, SRCCOPY);
     }
-    ReleaseRenderSurface(&surface, 1);
-    if (!look_.antialias || halved_)
-        return surface.image;
-    HGLOBAL reduced = ResizeImage(surface.image, 50, 50);
-    GlobalFree(surface.image);
-    return reduced;
+    if (!SyncRenderSurface(&frame_, kSyncSectionToImage))
+        return nullptr;
+    return look_.antialias && !halved_ ? ResizeImage(frame_.image, 50, 50)
+                                       : DuplicateImage(frame_.image);
 }
 
 std::vector<ChannelBar> ChannelBars(int channels)

@@ -83,14 +83,13 @@ public:
     // False until a layout is set, or when a font, the Retro texture or a panel could not
     // be made.
     explicit operator bool() const { return ready_; }
-    const LedLook &look() const { return look_; }
     const LedMetrics &metrics() const { return metrics_; }
     // Lays the panel out and draws its unlit and lit states.
     void SetLayout(LedLayout layout);
     const LedLayout &layout() const { return layout_; }
 
     // A new 24-bit packed image of the layout, column c lit up to levels[c], reduced by half
-    // with Antialias; null when no surface can be made.
+    // with Antialias; null when the panel is not ready or the image cannot be allocated.
     HGLOBAL Render(const int *levels) const;
 
 private:
@@ -107,11 +106,12 @@ private:
     HFONT fonts_[2];
     RenderSurface unlit_ = {}, lit_ = {};         // as drawn
     RenderSurface halfUnlit_ = {}, halfLit_ = {}; // halved, when frames are put together halved
+    mutable RenderSurface frame_ = {};            // where each frame is put together
     bool halved_ = false, ready_ = false;
 };
 
-// The level the frame shows in column c of a channel choice: which of left, right and
-// combined (0, 1, 2) a bar or group takes, and the label it carries.
+// A bar (the spectrum: a group of columns) of a channel choice: the level it shows, left,
+// right or combined (0, 1, 2), and the label it carries.
 struct ChannelBar {
     int source;
     const char *label;
