@@ -1,11 +1,10 @@
 #include "effects/countdown_frames.h"
 
+#include "effects/same_bytes.h"
 #include "imaging/artwork.h"
 #include "imaging/resize_image.h"
 
 #include <gtest/gtest.h>
-
-#include <cstring>
 
 namespace
 {
@@ -54,13 +53,6 @@ HGLOBAL PlainFrame(const CountdownLook &look, const CountdownArtwork &artwork,
     HGLOBAL reduced = ResizeImage(full, 100 / reduction, 100 / reduction);
     GlobalFree(full);
     return reduced;
-}
-
-bool SameBytes(HGLOBAL a, HGLOBAL b)
-{
-    GlobalLockGuard<uint8_t> pa(a), pb(b);
-    return pa && pb && GlobalSize(a) == GlobalSize(b) &&
-           std::memcmp(pa.get(), pb.get(), GlobalSize(a)) == 0;
 }
 
 TEST(CountdownFrames, EveryFrameHasTheBytesOfBlendingAndReducingTheFullPicture)
