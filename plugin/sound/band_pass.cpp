@@ -54,6 +54,15 @@ int Level(int16_t sample)
     return std::abs(static_cast<int>(sample)) / 256;
 }
 
+// The value of a double's bit pattern.
+double FromBits(uint32_t high, uint32_t low)
+{
+    const uint64_t bits = static_cast<uint64_t>(high) << 32 | low;
+    double value;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
 } // namespace
 
 BandPass MakeBandPass(double rate, double centre, double bandwidth)
@@ -73,34 +82,41 @@ int16_t FilteredSample(double y)
     return static_cast<int16_t>(static_cast<uint16_t>(static_cast<long long>(value)));
 }
 
-// A segment's level is the truncated |y| / (1 / 32767) of its largest |y|, over 256, since
-// division and truncation keep the order of magnitudes, as long as no sample of it wraps
-// past 16 bits: below 32768 none does. Segments beyond that, or holding a NaN that an
-// unstable filter made, are walked again sample by sample from their starting state.
+// A segment's level is that of its largest |y|, division and truncation keeping the order
+// of magnitudes, as long as no sample of it wraps past 16 bits: below 32768 none does. The
+// largest |y| is tracked by the high half of its bit pattern, an integer that grows with
+// it: the level is known when both ends of that half's range give the same one. Segments
+// where they differ, that pass 32768 or that hold an unstable filter's infinity or NaN (whose
+// patterns lie above every finite one) are walked again sample by sample from their
+// starting state.
 __attribute__((force_align_arg_pointer)) void MeasureBandPeaks(const BandPass &filter,
                                                                const uint8_t *samples, DWORD length,
                                                                int segments, int *left, int *right)
 {
     const std::vector<double> terms = InputTerms(filter.a0);
     const __m128d b1 = _mm_set1_pd(filter.b1), b2 = _mm_set1_pd(filter.b2);
-    const __m128d magnitude = _mm_castsi128_pd(_mm_set1_epi64x(0x7FFFFFFFFFFFFFFFLL));
+    const __m128i magnitude = _mm_set1_epi64x(0x7FFFFFFFFFFFFFFFLL);
     State state = {_mm_setzero_pd(), _mm_setzero_pd(), _mm_setzero_pd(), _mm_setzero_pd()};
     const uint8_t *frame = samples;
     for (int f = 0; f < segments; f++) {
         const State start = state;
-        __m128d peak = _mm_setzero_pd();
-        for (DWORD i = 0; i < length; i++, frame += 4)
-            peak =
-                _mm_max_pd(peak, _mm_and_pd(Step(state, Input(terms, frame), b1, b2), magnitude));
-        double largest[2], last[2];
-        _mm_storeu_pd(largest, peak);
-        _mm_storeu_pd(last, state.y1);
+        __m128i peak = _mm_setzero_si128();
+        for (DWORD i = 0; i < length; i++, frame += 4) {
+            const __m128i bits = _mm_and_si128(
+                _mm_castpd_si128(Step(state, Input(terms, frame), b1, b2)), magnitude);
+            const __m128i higher = _mm_cmpgt_epi32(bits, peak);
+            peak = _mm_or_si128(_mm_and_si128(higher, bits), _mm_andnot_si128(higher, peak));
+        }
+        uint32_t words[4];
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(words), peak);
         int levels[2];
         bool exact[2];
         for (int c = 0; c < 2; c++) {
-            const double value = largest[c] / kSampleScale;
-            exact[c] = value < 32768 && last[c] == last[c];
-            levels[c] = exact[c] ? static_cast<int>(value) / 256 : 0;
+            const double least = FromBits(words[2 * c + 1], 0) / kSampleScale;
+            const double most = FromBits(words[2 * c + 1], 0xFFFFFFFF) / kSampleScale;
+            exact[c] =
+                most < 32768 && static_cast<int>(least) / 256 == static_cast<int>(most) / 256;
+            levels[c] = exact[c] ? static_cast<int>(most) / 256 : 0;
         }
         if (!exact[0] || !exact[1]) {
             State again = start;
