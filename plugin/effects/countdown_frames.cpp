@@ -102,7 +102,7 @@ CountdownFrames::CountdownFrames(const CountdownLook &look, const CountdownArtwo
 {
     const Geometry g = Measure(look);
     if (!pixels_ || g.reduction < 1 || g.reduction > 100)
-        return; // no frames; sizes outside the page's range reduce to nothing
+        return; // sizes the page cannot give (no reduction, or past 100) make no frames
     border_ = g.border;
     const int percent = 100 / g.reduction;
     columns_ = std::make_unique<BoxAxis>(g.width, percent);
@@ -186,7 +186,7 @@ const CountdownFrames::CellSums &CountdownFrames::Sums(int slot, const Cell &cel
     return sums;
 }
 
-void CountdownFrames::AddRows(const CellSums &sums, int row, int *rowSums) const
+void CountdownFrames::AddCellRow(const CellSums &sums, int row, int *rowSums) const
 {
     if (row >= sums.rows)
         return;
@@ -227,7 +227,7 @@ HGLOBAL CountdownFrames::Render(const CountdownTime &time)
             continue;
         std::copy_n(&bandSums_[static_cast<size_t>(i) * boxes * 3], boxes * 3, rowSums.begin());
         for (int k = 0; k < count; k++)
-            AddRows(*sums[k], i, rowSums.data());
+            AddCellRow(*sums[k], i, rowSums.data());
         int *target = &reduced[static_cast<size_t>(box) * boxes * 3];
         for (int b = 0; b < boxes * 3; b++)
             target[b] += rowSums[b] / columns_->Divisor(b / 3);

@@ -41,7 +41,7 @@ private:
     };
 
     const CellSums &Sums(int slot, const Cell &cell);
-    void AddRows(const CellSums &sums, int row, int *rowSums) const;
+    void AddCellRow(const CellSums &sums, int row, int *rowSums) const;
 
     CountdownLook look_;
     CountdownArtwork artwork_;
