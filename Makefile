@@ -35,6 +35,7 @@ demo: build
 bench: build
 	bench/run_colour_bench.sh $(abspath $(BUILD))
 	scripts/wine-run.sh $(BUILD)/bin/effects_bench.exe
+	scripts/wine-run.sh $(BUILD)/bin/sound_bench.exe
 
 clean:
 	rm -rf $(BUILD)

@@ -53,6 +53,24 @@ void BlackAndWhiteIndices(const ColourMatcher &matcher, const uint8_t *palette, 
     }
 }
 
+// True-colour frames to 8-bit indices, the build's own case, straight from the rows: a run
+// of one colour, of which frames are mostly made, is matched once.
+void RemapRows(const PackedImage *source, PackedImage *target, const ColourMatcher &matcher)
+{
+    for (int y = 0; y < source->biHeight; y++) {
+        const uint8_t *in = ImageRow(source, y);
+        uint8_t *out = ImageRow(target, y);
+        int last = -1, index = 0;
+        for (int x = 0; x < source->biWidth; x++, in += 3) {
+            const int colour = in[0] << 16 | in[1] << 8 | in[2];
+            if (colour != last)
+                index = matcher.Match(in[2], in[1], in[0]);
+            last = colour;
+            out[x] = static_cast<uint8_t>(index);
+        }
+    }
+}
+
 } // namespace
 
 HGLOBAL RemapImage(HGLOBAL handle, const uint8_t *palette, int bits, int count, bool fastRemap)
@@ -84,6 +102,10 @@ HGLOBAL RemapImage(HGLOBAL handle, const uint8_t *palette, int bits, int count, 
     if (!target)
         return nullptr;
 
+    if (sourceBits == 24 && targetBits == 8) {
+        RemapRows(source.get(), target.get(), matcher);
+        return result.release();
+    }
     for (int y = 0; y < height; y++)
         for (int x = 0; x < width; x++) {
             const int value = GetImagePixel(source.get(), x, y);
@@ -231,6 +253,19 @@ HGLOBAL ReplaceMatchingPixels(HGLOBAL handle, HGLOBAL reference, int colour, int
         return nullptr;
     const int height = std::min<int>(image->biHeight, original->biHeight);
     const int width = std::min<int>(image->biWidth, original->biWidth);
+    if (original->biBitCount == 24 && image->biBitCount == 8 && index != -1) {
+        // The build's case, straight from the rows.
+        const uint8_t match[3] = {static_cast<uint8_t>(colour >> 16),
+                                  static_cast<uint8_t>(colour >> 8), static_cast<uint8_t>(colour)};
+        for (int y = 0; y < height; y++) {
+            const uint8_t *in = ImageRow(original.get(), y);
+            uint8_t *out = ImageRow(image.get(), y);
+            for (int x = 0; x < width; x++, in += 3)
+                if (in[0] == match[0] && in[1] == match[1] && in[2] == match[2])
+                    out[x] = static_cast<uint8_t>(index);
+        }
+        return copy.release();
+    }
     for (int y = 0; y < height; y++)
         for (int x = 0; x < width; x++)
             if ((GetImagePixel(original.get(), x, y) & 0xFFFFFF) == (colour & 0xFFFFFF))

@@ -1,7 +1,10 @@
 #include "imaging/resize_image.h"
 
 #include "frame/global_block.h"
+#include "imaging/box_average.h"
 #include "imaging/packed_image.h"
+
+#include <algorithm>
 
 #include <vector>
 
@@ -74,24 +77,55 @@ void WriteLine(PackedImage *image, bool horizontal, int line, const Line &in)
     }
 }
 
-// Box average: destination pixel j averages the source pixels from the previous end up to
-// (j + 1) × 100 / percent that lie inside the line.
-void ShrinkLine(const Line &source, Line &target, int percent)
+// Box average over the boxes of the line's axis.
+void ShrinkLine(const Line &source, Line &target, const BoxAxis &boxes)
 {
     const int channels = source.channels;
-    const int sourceLength = static_cast<int>(source.values.size()) / channels;
-    const int targetLength = static_cast<int>(target.values.size()) / channels;
-    int start = 0;
-    for (int j = 0; j < targetLength; j++) {
-        const int end = (j + 1) * 100 / percent;
+    for (int j = 0; j < boxes.Count(); j++)
         for (int c = 0; c < channels; c++) {
             int sum = 0;
-            int n = 0;
-            for (int k = start; k < end && k < sourceLength; k++, n++)
+            for (int k = boxes.Start(j); k < boxes.Start(j) + boxes.Size(j); k++)
                 sum += source.values[k * channels + c];
-            target.values[j * channels + c] = sum / (n ? n : 1);
+            target.values[j * channels + c] = sum / boxes.Divisor(j);
         }
-        start = end;
+}
+
+// 24-bit rows shrunk straight from their bytes: every row of the source (horizontal) or
+// every box of rows added up column by column (vertical), which is what makes a large frame's
+// reduction cheap.
+void ShrinkRows24(const PackedImage *source, PackedImage *target, const BoxAxis &boxes)
+{
+    for (int y = 0; y < source->biHeight; y++) {
+        const uint8_t *in = ImageRow(source, y);
+        uint8_t *out = ImageRow(target, y);
+        for (int j = 0; j < boxes.Count(); j++, out += 3) {
+            int sum[3] = {};
+            const uint8_t *p = in + 3 * boxes.Start(j);
+            for (int k = 0; k < boxes.Size(j); k++, p += 3) {
+                sum[0] += p[0];
+                sum[1] += p[1];
+                sum[2] += p[2];
+            }
+            for (int c = 0; c < 3; c++)
+                out[c] = static_cast<uint8_t>(sum[c] / boxes.Divisor(j));
+        }
+    }
+}
+
+void ShrinkColumns24(const PackedImage *source, PackedImage *target, const BoxAxis &boxes)
+{
+    const int bytes = 3 * source->biWidth;
+    std::vector<int> sums(bytes);
+    for (int j = 0; j < boxes.Count(); j++) {
+        std::fill(sums.begin(), sums.end(), 0);
+        for (int y = boxes.Start(j); y < boxes.Start(j) + boxes.Size(j); y++) {
+            const uint8_t *in = ImageRow(source, y);
+            for (int i = 0; i < bytes; i++)
+                sums[i] += in[i];
+        }
+        uint8_t *out = ImageRow(target, j);
+        for (int i = 0; i < bytes; i++)
+            out[i] = static_cast<uint8_t>(sums[i] / boxes.Divisor(j));
     }
 }
 
@@ -126,6 +160,23 @@ void StretchLine(const Line &source, Line &target, int percent)
         dst(targetLength - 1, c) = src(sourceLength - 1, c);
 }
 
+// Reads every row (horizontal) or column of the source, transforms it and writes it to the
+// same row or column of the target.
+template <typename Transform>
+void TransformLines(const PackedImage *source, PackedImage *target, bool horizontal,
+                    Transform transform)
+{
+    Line in{LineChannels(source->biBitCount), {}};
+    Line out{in.channels, {}};
+    out.values.resize((horizontal ? target->biWidth : target->biHeight) * out.channels);
+    const int lines = horizontal ? source->biHeight : source->biWidth;
+    for (int line = 0; line < lines; line++) {
+        ReadLine(source, horizontal, line, in);
+        transform(in, out);
+        WriteLine(target, horizontal, line, out);
+    }
+}
+
 // One pass in one direction; percent 100 is a plain copy.
 HGLOBAL ResizePass(HGLOBAL handle, bool horizontal, int percent)
 {
@@ -152,18 +203,20 @@ HGLOBAL ResizePass(HGLOBAL handle, bool horizontal, int percent)
     if (!target)
         return nullptr;
 
-    Line in{LineChannels(bits), {}};
-    Line out{in.channels, {}};
-    out.values.resize((horizontal ? newWidth : newHeight) * out.channels);
-    const int lines = horizontal ? height : width;
-    for (int line = 0; line < lines; line++) {
-        ReadLine(source.get(), horizontal, line, in);
-        if (percent < 100)
-            ShrinkLine(in, out, percent);
-        else
-            StretchLine(in, out, percent);
-        WriteLine(target.get(), horizontal, line, out);
+    const int length = horizontal ? width : height;
+    if (percent > 100) {
+        TransformLines(source.get(), target.get(), horizontal,
+                       [percent](const Line &in, Line &out) { StretchLine(in, out, percent); });
+        return result.release();
     }
+    const BoxAxis boxes(length, percent);
+    if (bits == 24 && horizontal)
+        ShrinkRows24(source.get(), target.get(), boxes);
+    else if (bits == 24)
+        ShrinkColumns24(source.get(), target.get(), boxes);
+    else
+        TransformLines(source.get(), target.get(), horizontal,
+                       [&boxes](const Line &in, Line &out) { ShrinkLine(in, out, boxes); });
     return result.release();
 }
 

@@ -1,6 +1,7 @@
 #include "sound/sound_analysis.h"
 
 #include "frame/global_block.h"
+#include "sound/band_pass.h"
 #include "sound/sound_conversion.h"
 #include "sound/wav_reader.h"
 
@@ -144,28 +145,30 @@ bool AnalyseLevels(SoundAnalysis *analysis, DWORD dataSize, int flags)
     return true;
 }
 
-bool AnalyseBand(SoundAnalysis *analysis, DWORD dataSize, int band)
+// The bands of one worker: every second band from the first, over the shared working copy.
+struct BandWork {
+    SoundAnalysis *analysis;
+    const uint8_t *samples;
+    DWORD length; // sample frames per segment
+    int segments, firstBand;
+};
+
+DWORD WINAPI MeasureBands(void *parameter)
 {
-    const int segments = analysis->frames + 1;
-    GlobalBlock copy(ConvertToStereo16(analysis->image, dataSize));
-    GlobalLockGuard<SoundFormat> working(copy.get());
-    if (!working || working->formatTag != kPcmFormatTag)
-        return false;
-    analysis->bandCombined[band] = AllocateLevels(segments);
-    analysis->bandLeft[band] = AllocateLevels(segments);
-    analysis->bandRight[band] = AllocateLevels(segments);
-    if (!analysis->bandCombined[band] || !analysis->bandLeft[band] || !analysis->bandRight[band])
-        return false;
-    const DWORD workingSize = static_cast<DWORD>(GlobalSize(copy.get()) - sizeof(SoundFormat));
-    const DWORD stereoBytes = workingSize / 4 * 4;
-    BandPassFilter(working.get(), kBands[band].centre, kBands[band].bandwidth, stereoBytes);
-    MeasurePeaks(*working.get(), SoundSamples(working.get()), stereoBytes, segments,
-                 analysis->bandLeft[band], analysis->bandRight[band]);
-    Combine(analysis->bandLeft[band], analysis->bandRight[band], analysis->bandCombined[band],
-            segments);
-    return true;
+    const BandWork &work = *static_cast<const BandWork *>(parameter);
+    const SoundFormat *format = reinterpret_cast<const SoundFormat *>(work.samples) - 1;
+    for (int band = work.firstBand; band < kSoundBands; band += 2) {
+        const BandPass filter =
+            MakeBandPass(format->samplesPerSecond, kBands[band].centre, kBands[band].bandwidth);
+        MeasureBandPeaks(filter, work.samples, work.length, work.segments,
+                         work.analysis->bandLeft[band], work.analysis->bandRight[band]);
+    }
+    return 0;
 }
 
+// Every band filters the same 16-bit stereo copy of the sound and keeps only its levels, so
+// one read-only copy serves all ten, and the bands, being independent, are shared between
+// this thread and one more; each filter's arithmetic is the same on either.
 bool AnalyseBands(SoundAnalysis *analysis, DWORD dataSize, int flags)
 {
     {
@@ -174,17 +177,39 @@ bool AnalyseBands(SoundAnalysis *analysis, DWORD dataSize, int flags)
             return false;
         analysis->duration = Duration(*image.get(), dataSize);
     }
-    for (int band = 0; band < kSoundBands; band++)
-        if (!AnalyseBand(analysis, dataSize, band))
+    GlobalBlock copy(ConvertToStereo16(analysis->image, dataSize));
+    GlobalLockGuard<SoundFormat> working(copy.get());
+    if (!working || working->formatTag != kPcmFormatTag)
+        return false;
+    const int segments = analysis->frames + 1;
+    for (int band = 0; band < kSoundBands; band++) {
+        analysis->bandCombined[band] = AllocateLevels(segments);
+        analysis->bandLeft[band] = AllocateLevels(segments);
+        analysis->bandRight[band] = AllocateLevels(segments);
+        if (!analysis->bandCombined[band] || !analysis->bandLeft[band] ||
+            !analysis->bandRight[band])
             return false;
+    }
+    const DWORD workingSize = static_cast<DWORD>(GlobalSize(copy.get()) - sizeof(SoundFormat));
+    const DWORD length = SegmentLength(workingSize / 4, segments);
+    BandWork shares[2] = {{analysis, SoundSamples(working.get()), length, segments, 0},
+                          {analysis, SoundSamples(working.get()), length, segments, 1}};
+    HANDLE helper = CreateThread(nullptr, 0, MeasureBands, &shares[1], 0, nullptr);
+    MeasureBands(&shares[0]);
+    if (helper) {
+        WaitForSingleObject(helper, INFINITE);
+        CloseHandle(helper);
+    } else {
+        MeasureBands(&shares[1]);
+    }
+
     if (flags & kAnalyseNormalize) {
-        const int segments = analysis->frames + 1;
         Normalise(analysis->bandLeft, kSoundBands, segments);
         Normalise(analysis->bandRight, kSoundBands, segments);
-        for (int band = 0; band < kSoundBands; band++)
-            Combine(analysis->bandLeft[band], analysis->bandRight[band],
-                    analysis->bandCombined[band], segments);
     }
+    for (int band = 0; band < kSoundBands; band++)
+        Combine(analysis->bandLeft[band], analysis->bandRight[band], analysis->bandCombined[band],
+                segments);
     return true;
 }
 

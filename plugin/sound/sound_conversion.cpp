@@ -2,8 +2,8 @@
 
 #include "frame/global_block.h"
 #include "imaging/packed_image.h"
+#include "sound/band_pass.h"
 
-#include <cmath>
 #include <cstring>
 
 namespace
@@ -25,14 +25,6 @@ void Write16(uint8_t *bytes, int value)
 int Widen8(uint8_t sample)
 {
     return (sample - 127) * 256;
-}
-
-// Two's-complement low 16 bits of a truncated value; a value past any integer keeps none.
-int Truncate16(double value)
-{
-    if (!(std::fabs(value) < 9.2e18))
-        return 0;
-    return static_cast<int>(static_cast<uint16_t>(static_cast<long long>(value)));
 }
 
 struct FilterState {
@@ -84,27 +76,21 @@ HGLOBAL ConvertToStereo16(HGLOBAL handle, DWORD dataSize)
 
 int BandPassFilter(SoundFormat *image, double centre, double bandwidth, DWORD dataSize)
 {
-    const double pi = 3.14159265358979323846;
-    const double rate = image->samplesPerSecond;
-    const double c = 1 / std::tan(pi * bandwidth / rate);
-    const double d = 2 * std::cos(2 * pi * centre / rate);
-    const double a0 = 1 / (1 + c), a1 = 0, a2 = -a0;
-    const double b1 = -c * d * a0, b2 = (c - 1) * a0;
+    const BandPass f = MakeBandPass(image->samplesPerSecond, centre, bandwidth);
     if (image->channels != 2 || image->bitsPerSample != 16)
         return 1;
 
-    const double scale = 1.0 / 32767;
     FilterState states[2] = {};
     uint8_t *samples = SoundSamples(image);
     for (DWORD i = 0; i < dataSize / 2; i++) {
         FilterState &s = states[i % 2];
-        const double x = Read16(samples + 2 * i) * scale;
-        const double y = a0 * x + a1 * s.x1 + a2 * s.x2 - b1 * s.y1 - b2 * s.y2;
+        const double x = Read16(samples + 2 * i) * kSampleScale;
+        const double y = f.a0 * x + f.a1 * s.x1 + f.a2 * s.x2 - f.b1 * s.y1 - f.b2 * s.y2;
         s.x2 = s.x1;
         s.x1 = x;
         s.y2 = s.y1;
         s.y1 = y;
-        Write16(samples + 2 * i, Truncate16(y / scale));
+        Write16(samples + 2 * i, FilteredSample(y));
     }
     return 1;
 }

@@ -134,4 +134,51 @@ TEST(ColourReduction, ReplaceMatchingPixels)
     EXPECT_NE(200, GetImagePixel(before.get(), 0, 0)) << "the input is left as it was";
 }
 
+// True-colour frames are remapped, and their background marked, straight from the rows;
+// 32-bit images take the pixel rules. Both give the same indices for every colour, in runs
+// and alone, whether the search is fast or full.
+TEST(ColourReduction, DirectRowsMatchPixelByPixel)
+{
+    HeapCensus census;
+    {
+        const int width = 41, height = 17;
+        std::vector<int> colours;
+        unsigned seed = 99;
+        for (int i = 0; i < width * height; i++) {
+            seed = seed * 1103515245 + 12345;
+            colours.push_back(seed >> 28 ? 0x203040 : static_cast<int>(seed >> 8 & 0xFFFFFF));
+        }
+        GlobalBlock direct(TrueColourImage(width, height, colours));
+        GlobalBlock generic(CreatePackedImage(width, height, nullptr, 32));
+        {
+            GlobalLockGuard<PackedImage> image(generic.get());
+            for (int i = 0; i < width * height; i++)
+                SetImagePixel(image.get(), i % width, i / width, colours[i] | 0x7F000000);
+        }
+        uint8_t palette[768];
+        LoadFixedPalette(palette, nullptr, 6);
+        for (int count : {256, 19})
+            for (bool fast : {true, false}) {
+                GlobalBlock a(RemapImage(direct.get(), palette, 8, count, fast));
+                GlobalBlock b(RemapImage(generic.get(), palette, 8, count, fast));
+                ASSERT_TRUE(a && b);
+                GlobalBlock markedA(ReplaceMatchingPixels(a.get(), direct.get(), 0x203040, 250));
+                GlobalBlock markedB(ReplaceMatchingPixels(b.get(), generic.get(), 0x203040, 250));
+                ASSERT_TRUE(markedA && markedB);
+                GlobalLockGuard<PackedImage> ia(a.get()), ib(b.get());
+                GlobalLockGuard<PackedImage> ma(markedA.get()), mb(markedB.get());
+                int marked = 0;
+                for (int y = 0; y < height; y++)
+                    for (int x = 0; x < width; x++) {
+                        ASSERT_EQ(GetImagePixel(ib.get(), x, y), GetImagePixel(ia.get(), x, y))
+                            << count << " colours, fast " << fast << ", at " << x << "," << y;
+                        ASSERT_EQ(GetImagePixel(mb.get(), x, y), GetImagePixel(ma.get(), x, y));
+                        marked += GetImagePixel(ma.get(), x, y) == 250;
+                    }
+                EXPECT_GT(marked, width * height / 2) << "most pixels are the background";
+            }
+    }
+    EXPECT_EQ(0, census.Leaked());
+}
+
 } // namespace

@@ -110,8 +110,14 @@ TEST(ResizeImage, DirectRowsMatchPixelByPixel)
                     SetImagePixel(b.get(), x, y, colour);
                 }
         }
-        for (auto [px, py] :
-             {std::pair{50, 50}, {33, 33}, {25, 25}, {150, 250}, {333, 40}, {100, 77}}) {
+        for (auto [px, py] : {std::pair{50, 50},
+                              {33, 33},
+                              {25, 25},
+                              {14, 9},
+                              {3, 50},
+                              {150, 250},
+                              {333, 40},
+                              {100, 77}}) {
             GlobalBlock a(ResizeImage(direct.get(), px, py));
             GlobalBlock b(ResizeImage(generic.get(), px, py));
             ASSERT_TRUE(a && b);
