@@ -33,7 +33,9 @@ int StartSoundPlayback(HWND window, HGLOBAL image, SoundPlayback *playback)
     GlobalLockGuard<SoundFormat> format(copy.get());
     GlobalBlock headerBlock(AllocateSharedBlock(sizeof(WAVEHDR)));
     GlobalLockGuard<WAVEHDR> header(headerBlock.get());
-    if (!format || !header)
+    // A record without channels or frame size describes nothing playable; some wave output
+    // stacks do not refuse it but fail while converting it.
+    if (!format || !header || format->channels == 0 || format->blockAlign == 0)
         return 0;
 
     // The image's record is the classic PCM one; the device reads the extended record, whose

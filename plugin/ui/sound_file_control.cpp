@@ -40,7 +40,8 @@ void SplitParts(HWND control, RECT *select, RECT *square)
     select->right = square->left;
 }
 
-// The glyphs of the play square, drawn from its top-left corner: lit from the lower right.
+// The glyphs of the play square, from its top-left corner, engraved: shadow lines on the
+// upper left, highlight lines on the lower right.
 struct GlyphLine {
     int colour;
     int count;
@@ -294,18 +295,20 @@ struct MessageRoute {
     UINT message;
     MessageHandler handle;
 };
+// clang-format off
 const MessageRoute kRoutes[] = {
     {WM_CONTROL_INITIALISE, Initialise},
-    {WM_CONTROL_REFRESH, Refresh},
-    {WM_PAINT, Paint},
-    {WM_ERASEBKGND, SkipErase},
-    {WM_LBUTTONDOWN, Press},
-    {WM_LBUTTONDBLCLK, Press}, // a quick second click presses again
-    {WM_LBUTTONUP, Release},
-    {WM_COMMAND, Command},
-    {MM_WOM_DONE, PlaybackDone},
-    {WM_DESTROY, Destroy},
+    {WM_CONTROL_REFRESH,    Refresh},
+    {WM_PAINT,              Paint},
+    {WM_ERASEBKGND,         SkipErase},
+    {WM_LBUTTONDOWN,        Press},
+    {WM_LBUTTONDBLCLK,      Press}, // a quick second click presses again
+    {WM_LBUTTONUP,          Release},
+    {WM_COMMAND,            Command},
+    {MM_WOM_DONE,           PlaybackDone},
+    {WM_DESTROY,            Destroy},
 };
+// clang-format on
 
 } // namespace
 
