@@ -1,9 +1,8 @@
 // Writes the sample sound "default.wav" into the folder named on the command line: eleven
 // seconds of a small band at 120 beats a minute (kick, snare, hi-hat, bass, a lead melody
-// and a pad) in A minor, 16-bit stereo at 44100 Hz. Four quiet bars' worth of hi-hat, bass
-// and melody swell into two loud bars with the whole kit, ending on a ringing hit; the melody
-// and the hi-hat move across the stereo field. Deterministic: the same program writes the
-// same bytes.
+// and a pad) in A minor, 16-bit stereo at 44100 Hz. Two quiet bars swell through a third into
+// two loud bars with the whole kit, ending on a ringing hit; the melody and the hi-hat move
+// across the stereo field. Deterministic: the same program writes the same bytes.
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -198,6 +197,8 @@ double PadRight(double)
 {
     return 0.6;
 }
+// The pad's three notes are spread across the field.
+double (*const kPadPans[3])(double) = {PadLeft, Centre, PadRight};
 
 // Per bar: the bass root and the pad's three notes (MIDI note numbers).
 struct Chord {
@@ -215,16 +216,20 @@ const Chord kChords[] = {
 // The bass walks eighths over each root.
 const int kBassSteps[8] = {0, 0, 12, 0, 7, 0, 12, 7};
 
+// The melody, a bar a line: start and length in beats, MIDI note number.
 struct Note {
     double beat, beats;
     int note;
 };
+// clang-format off
 const Note kMelody[] = {
-    {0, 1, 69},      {1, 0.5, 72},   {1.5, 0.5, 74},  {2, 1.5, 76},  {3.5, 0.5, 74},  {4, 1, 72},
-    {5, 0.5, 69},    {5.5, 0.5, 72}, {6, 2, 77},      {8, 0.5, 76},  {8.5, 0.5, 74},  {9, 1, 72},
-    {10, 1, 67},     {11, 1, 72},    {12, 1, 74},     {13, 0.5, 71}, {13.5, 0.5, 74}, {14, 1.5, 79},
-    {15.5, 0.5, 76}, {16, 0.5, 76},  {16.5, 0.5, 74}, {17, 1, 72},   {18, 2, 69},
+    {0,    1,   69}, {1,    0.5, 72}, {1.5,  0.5, 74}, {2,    1.5, 76}, {3.5,  0.5, 74}, // A minor
+    {4,    1,   72}, {5,    0.5, 69}, {5.5,  0.5, 72}, {6,    2,   77},                  // F
+    {8,    0.5, 76}, {8.5,  0.5, 74}, {9,    1,   72}, {10,   1,   67}, {11,   1,   72}, // C
+    {12,   1,   74}, {13,   0.5, 71}, {13.5, 0.5, 74}, {14,   1.5, 79}, {15.5, 0.5, 76}, // G
+    {16,   0.5, 76}, {16.5, 0.5, 74}, {17,   1,   72}, {18,   2,   69},                  // A minor
 };
+// clang-format on
 
 void Harmony(Mix *mix)
 {
@@ -235,20 +240,14 @@ void Harmony(Mix *mix)
             Tone(mix, kBass, chord.root + kBassSteps[step], start + step * kBeat / 2,
                  kBeat / 2 * 0.9, 0.28, Centre);
         for (int i = 0; i < 3; i++)
-            Tone(mix, kPad, chord.pad[i], start, 4 * kBeat, 0.05,
-                 i == 0   ? PadLeft
-                 : i == 1 ? Centre
-                          : PadRight);
+            Tone(mix, kPad, chord.pad[i], start, 4 * kBeat, 0.05, kPadPans[i]);
     }
     for (const Note &note : kMelody)
         Tone(mix, kLead, note.note, note.beat * kBeat, note.beats * kBeat * 0.95, 0.22, Drifting);
     // The closing hit: low A and the pad ring on.
     Tone(mix, kBass, 33, kSongBeats * kBeat, 1.0, 0.35, Centre);
     for (int i = 0; i < 3; i++)
-        Tone(mix, kPad, kChords[0].pad[i], kSongBeats * kBeat, 1.0, 0.07,
-             i == 0   ? PadLeft
-             : i == 1 ? Centre
-                      : PadRight);
+        Tone(mix, kPad, kChords[0].pad[i], kSongBeats * kBeat, 1.0, 0.07, kPadPans[i]);
 }
 
 // Quiet bars: hats and a soft kick; the third bar adds the snare and ends on a roll; the
