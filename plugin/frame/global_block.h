@@ -55,6 +55,14 @@ public:
     T *operator->() const { return pointer_; }
     explicit operator bool() const { return pointer_ != nullptr; }
 
+    // Leaves the block locked for a new owner, who unlocks it.
+    T *release()
+    {
+        T *pointer = pointer_;
+        pointer_ = nullptr;
+        return pointer;
+    }
+
 private:
     HGLOBAL handle_;
     T *pointer_;

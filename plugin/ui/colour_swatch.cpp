@@ -5,6 +5,7 @@
 #include "imaging/fixed_palettes.h"
 #include "imaging/packed_image.h"
 #include "ui/control_row.h"
+#include "ui/custom_control.h"
 #include "ui/page_values.h"
 
 #include <cstdint>
@@ -17,16 +18,6 @@ struct SwatchState {
     uint32_t flags; // bit 0: pressed
 };
 
-WNDPROC ButtonProc()
-{
-    static WNDPROC proc = [] {
-        WNDCLASSA buttonClass = {};
-        GetClassInfoA(nullptr, "button", &buttonClass);
-        return buttonClass.lpfnWndProc;
-    }();
-    return proc;
-}
-
 COLORREF CurrentColour(HWND swatch)
 {
     return static_cast<COLORREF>(ReadSwatchColour(GetParent(swatch), GetDlgCtrlID(swatch)));
@@ -34,15 +25,13 @@ COLORREF CurrentColour(HWND swatch)
 
 bool IsPressed(HWND swatch)
 {
-    GlobalLockGuard<SwatchState> state(
-        reinterpret_cast<HGLOBAL>(GetWindowLongPtrA(swatch, GWLP_USERDATA)));
+    GlobalLockGuard<SwatchState> state(ControlStateBlock(swatch));
     return state && (state->flags & 1);
 }
 
 void SetPressed(HWND swatch, bool pressed)
 {
-    GlobalLockGuard<SwatchState> state(
-        reinterpret_cast<HGLOBAL>(GetWindowLongPtrA(swatch, GWLP_USERDATA)));
+    GlobalLockGuard<SwatchState> state(ControlStateBlock(swatch));
     if (state)
         state->flags = pressed ? 1 : 0;
     InvalidateRect(swatch, nullptr, FALSE);
@@ -98,9 +87,7 @@ LRESULT CALLBACK ColourSwatchProc(HWND swatch, UINT message, WPARAM wParam, LPAR
 {
     switch (message) {
     case WM_CONTROL_INITIALISE:
-        SetWindowLongPtrA(swatch, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(
-                              GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(SwatchState))));
+        AttachControlState(swatch, sizeof(SwatchState));
         InvalidateRect(swatch, nullptr, FALSE);
         return 0;
     case WM_CONTROL_REFRESH:
@@ -130,8 +117,8 @@ LRESULT CALLBACK ColourSwatchProc(HWND swatch, UINT message, WPARAM wParam, LPAR
     case WM_NCPAINT:
         return 0;
     case WM_DESTROY:
-        GlobalFree(reinterpret_cast<HGLOBAL>(SetWindowLongPtrA(swatch, GWLP_USERDATA, 0)));
+        FreeControlState(swatch);
         break;
     }
-    return CallWindowProcA(ButtonProc(), swatch, message, wParam, lParam);
+    return CallWindowProcA(ButtonClassProc(), swatch, message, wParam, lParam);
 }

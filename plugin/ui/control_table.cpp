@@ -4,6 +4,7 @@
 #include "resources/resource_ids.h"
 #include "ui/colour_swatch.h"
 #include "ui/option_lists.h"
+#include "ui/sound_file_control.h"
 
 #include <commctrl.h>
 
@@ -101,12 +102,25 @@ constexpr ControlRow Label(uint32_t id, Place slot, const char *caption)
                SLOT_LABEL(slot), 88, 14, WS_CHILD | SS_RIGHT, "static", caption);
 }
 
-// Sound, text and image file controls: the file name is the control's text. Their window
-// procedures come with the effects that use them.
+// File controls: the file name is the control's text. The text and image file controls'
+// window procedures come with the effects that use them.
+constexpr ControlRow FileControl(uint32_t id, Place slot, char *setting, WNDPROC proc,
+                                 ControlMessageHandler handler)
+{
+    return Row(id, kKindCustom, kCustomPage, kRefreshAfterWrite, kValueText | kValueItems, proc,
+               nullptr, handler, setting, nullptr, slot, 80, 20, kCustomStyle, "button", "");
+}
+
 constexpr ControlRow FileName(uint32_t id, Place slot, char *setting, ControlMessageHandler handler)
 {
-    return Row(id, kKindCustom, kCustomPage, kRefreshAfterWrite, kValueText | kValueItems, nullptr,
-               nullptr, handler, setting, nullptr, slot, 80, 20, kCustomStyle, "button", "");
+    return FileControl(id, slot, setting, nullptr, handler);
+}
+
+// The "Sound:" control: choose, play and inspect the WAV file.
+constexpr ControlRow SoundFile(uint32_t id, Place slot, char *setting,
+                               ControlMessageHandler handler)
+{
+    return FileControl(id, slot, setting, SoundFileControlProc, handler);
 }
 
 // A level slider packs its colour and position into one integer shown as its text.
@@ -228,7 +242,7 @@ const ControlRow kControlTable[] = {
     Label(413, SLOT(2), "High volume:"),
     Colour(414, SLOT(3), &settings::MainSpectrumBlackColor, kRepaint),
     Label(415, SLOT(3), "Background:"),
-    FileName(418, SLOT(5), settings::MainSpectrumSound, kRepaint),
+    SoundFile(418, SLOT(5), settings::MainSpectrumSound, kRepaint),
     Label(419, SLOT(5), "Sound:"),
     Number(420, SLOT(7), &settings::MainSpectrumLedWide, "2,256,16", kRepaint),
     Label(421, SLOT(7), "LED Width:"),
@@ -255,7 +269,7 @@ const ControlRow kControlTable[] = {
     Check(440, CHECK(2, 0), &settings::MainSpectrumLabels, "Labels", kRepaint),
     Check(441, CHECK(2, 1), &settings::MainSpectrumMatchTime, "Match Time", kRepaint),
     // 3 "Analog VU Meter (rectangular)"
-    FileName(168, SLOT(1), settings::MainVUAnalogSquareSound, kRepaint),
+    SoundFile(168, SLOT(1), settings::MainVUAnalogSquareSound, kRepaint),
     Label(169, SLOT(1), "Sound:"),
     Number(170, SLOT(4), &settings::MainVUAnalogSquareFrames, "2,32760,256", kQuiet),
     Label(171, SLOT(4), "Frames:"),
@@ -272,7 +286,7 @@ const ControlRow kControlTable[] = {
     Label(182, SLOT(5), "Padding:"),
     Check(183, CHECK(1, 0), &settings::MainVUAnalogSquareUsePadding, "Use padding", kRepaint),
     // 4 "Analog VU Meter (round)"
-    FileName(184, SLOT(1), settings::MainVUAnalogRoundSound, kRepaint),
+    SoundFile(184, SLOT(1), settings::MainVUAnalogRoundSound, kRepaint),
     Label(185, SLOT(1), "Sound:"),
     Number(186, SLOT(4), &settings::MainVUAnalogRoundFrames, "2,32760,256", kQuiet),
     Label(187, SLOT(4), "Frames:"),
@@ -374,7 +388,7 @@ const ControlRow kControlTable[] = {
     Label(139, SLOT(2), "High volume:"),
     Colour(140, SLOT(3), &settings::MainVUDigHorzBlackColor, kRepaint),
     Label(141, SLOT(3), "Background:"),
-    FileName(144, SLOT(5), settings::MainVUDigHorzSound, kRepaint),
+    SoundFile(144, SLOT(5), settings::MainVUDigHorzSound, kRepaint),
     Label(145, SLOT(5), "Sound:"),
     Number(146, SLOT(7), &settings::MainVUDigHorzLedWide, "2,256,16", kRepaint),
     Label(147, SLOT(7), "LED Width:"),
@@ -409,7 +423,7 @@ const ControlRow kControlTable[] = {
     Label(105, SLOT(2), "High volume:"),
     Colour(106, SLOT(3), &settings::MainVUDigVertBlackColor, kRepaint),
     Label(107, SLOT(3), "Background:"),
-    FileName(110, SLOT(5), settings::MainVUDigVertSound, kRepaint),
+    SoundFile(110, SLOT(5), settings::MainVUDigVertSound, kRepaint),
     Label(111, SLOT(5), "Sound:"),
     Number(112, SLOT(7), &settings::MainVUDigVertLedWide, "2,256,16", kRepaint),
     Label(113, SLOT(7), "LED Width:"),
@@ -515,7 +529,7 @@ const ControlRow kControlTable[] = {
     Label(224, SLOT(1), "Background:"),
     Number(225, SLOT(4), &settings::MainMagicEyeSize, "64,144,128", kRepaint),
     Label(226, SLOT(4), "Size:"),
-    FileName(233, SLOT(2), settings::MainMagicEyeSound, kRepaint),
+    SoundFile(233, SLOT(2), settings::MainMagicEyeSound, kRepaint),
     Label(234, SLOT(2), "Sound:"),
     Check(227, CHECK(0, 1), &settings::MainMagicEyeMatchTime, "Match Time", kRepaint),
     Check(228, CHECK(0, 0), &settings::MainMagicEyeNormalize, "Normalize", kRepaint),
@@ -604,7 +618,7 @@ const ControlRow kControlTable[] = {
     Label(278, SLOT(10), "Frames:"),
     Number(279, SLOT(11), &settings::MainSonicGlow, "0,64,16", kRepaint),
     Label(280, SLOT(11), "Glow:"),
-    FileName(283, SLOT(5), settings::MainSonicSound, kRepaint),
+    SoundFile(283, SLOT(5), settings::MainSonicSound, kRepaint),
     Label(284, SLOT(5), "Sound:"),
     Choice(285, SLOT(6), &settings::MainSonicChannels, "Stereo;Monoral;Left;Right", kRepaint),
     Label(286, SLOT(6), "Channels:"),
@@ -633,7 +647,7 @@ const ControlRow kControlTable[] = {
     Label(306, SLOT(7), "Width:"),
     Number(307, SLOT(10), &settings::MainVoiceGlow, "0,64,16", kRepaint),
     Label(308, SLOT(10), "Glow:"),
-    FileName(311, SLOT(5), settings::MainVoiceSound, kRepaint),
+    SoundFile(311, SLOT(5), settings::MainVoiceSound, kRepaint),
     Label(312, SLOT(5), "Sound:"),
     Choice(313, SLOT(6), &settings::MainVoiceChannels, "Stereo;Monoral;Left;Right", kRepaint),
     Label(314, SLOT(6), "Channels:"),

@@ -3,6 +3,7 @@
 #include "frame/effect_registry.h"
 #include "ui/control_row.h"
 #include "ui/page_values.h"
+#include "ui/sound_file_control.h"
 
 #include <gtest/gtest.h>
 
@@ -148,6 +149,18 @@ TEST(ControlTable, SampleRowsOfEveryPage)
     EXPECT_STREQ("0,140;14,200;20,680;39,870;44,220;67,310;80,570;92,680;100,140",
                  static_cast<char *>(FindRow(383)->value));
     EXPECT_STREQ("default.wav", static_cast<char *>(FindRow(311)->value));
+}
+
+// The control of every "Sound:" label is the sound file control; the text and image file
+// controls are not.
+TEST(ControlTable, EverySoundRowCarriesTheSoundControl)
+{
+    for (uint32_t id : {110u, 144u, 168u, 184u, 233u, 283u, 311u, 418u}) {
+        EXPECT_EQ(SoundFileControlProc, FindRow(id)->windowProc) << id;
+        EXPECT_STREQ("Sound:", FindRow(id + 1)->caption) << id;
+    }
+    for (uint32_t id : {514u, 567u})
+        EXPECT_NE(SoundFileControlProc, FindRow(id)->windowProc) << id;
 }
 
 } // namespace
