@@ -32,9 +32,11 @@ demo: build
 	    "$$(identify -format '%w x %h' '$(BUILD)/demo.gif[0]'))"; \
 	  else echo "No document was written."; fi
 
+# The effects benchmark runs in bin: the sound effects read "default.wav" from the current
+# folder, as a host running there would.
 bench: build
 	bench/run_colour_bench.sh $(abspath $(BUILD))
-	scripts/wine-run.sh $(BUILD)/bin/effects_bench.exe
+	cd $(BUILD)/bin && $(CURDIR)/scripts/wine-run.sh ./effects_bench.exe
 	scripts/wine-run.sh $(BUILD)/bin/sound_bench.exe
 
 clean:

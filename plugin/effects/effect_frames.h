@@ -1,10 +1,11 @@
-// What every effect's build shares: delays in the host's unit, progress reports, the GDI
-// helpers of its frames and the reduction of a frame drawn at artwork size.
+// What every effect's build shares: delays in the host's unit, progress reports, the fill of
+// its frames and the reduction of a frame drawn at artwork size.
 #pragma once
 
 #include <windows.h>
 
 #include "frame/effect_context.h"
+#include "imaging/gdi_guards.h"
 #include "imaging/render_surface.h"
 
 // Milliseconds as the host counts delays: hundredths of a second for GIF hosts.
@@ -17,25 +18,3 @@ int AddEffectFrame(EffectContext *context, HGLOBAL frame, int delay, int positio
 HGLOBAL ReduceFrame(HGLOBAL image, int percent);
 
 void FillSurface(const RenderSurface &surface, int width, int height, int colour);
-
-// A solid pen selected into a device context for the guard's lifetime.
-class ScopedPen
-{
-public:
-    ScopedPen(HDC dc, int colour, int width)
-        : dc_(dc), pen_(CreatePen(PS_SOLID, width, colour)), previous_(SelectObject(dc, pen_))
-    {
-    }
-    ~ScopedPen()
-    {
-        SelectObject(dc_, previous_);
-        DeleteObject(pen_);
-    }
-    ScopedPen(const ScopedPen &) = delete;
-    ScopedPen &operator=(const ScopedPen &) = delete;
-
-private:
-    HDC dc_;
-    HPEN pen_;
-    HGDIOBJ previous_;
-};

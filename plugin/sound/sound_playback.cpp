@@ -9,6 +9,8 @@
 namespace
 {
 
+constexpr uint16_t kMostChannels = 8;
+
 // Unlocks and frees the copy and the header block, and clears the record.
 void ReleaseBlocks(SoundPlayback *playback)
 {
@@ -33,9 +35,11 @@ int StartSoundPlayback(HWND window, HGLOBAL image, SoundPlayback *playback)
     GlobalLockGuard<SoundFormat> format(copy.get());
     GlobalBlock headerBlock(AllocateSharedBlock(sizeof(WAVEHDR)));
     GlobalLockGuard<WAVEHDR> header(headerBlock.get());
-    // A record without channels or frame size describes nothing playable; some wave output
-    // stacks do not refuse it but fail while converting it.
-    if (!format || !header || format->channels == 0 || format->blockAlign == 0)
+    // A record without channels or frame size describes nothing playable, and no speaker
+    // layout has more than eight channels; some wave output stacks do not refuse such records
+    // but fail while converting them, taking the whole process down.
+    if (!format || !header || format->channels == 0 || format->channels > kMostChannels ||
+        format->blockAlign == 0)
         return 0;
 
     // The image's record is the classic PCM one; the device reads the extended record, whose

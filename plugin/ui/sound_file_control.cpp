@@ -1,9 +1,9 @@
 #include "ui/sound_file_control.h"
 
-#include "effects/effect_frames.h"
 #include "frame/global_block.h"
 #include "frame/plugin_instance.h"
 #include "frame/plugin_messages.h"
+#include "imaging/gdi_guards.h"
 #include "resources/resource_ids.h"
 #include "ui/control_row.h"
 #include "ui/custom_control.h"

@@ -319,6 +319,8 @@ TEST(SoundFileControl, SoundsThatCannotBeReadOrPlayedAreNamedAndNothingPlays)
         {"0 bits a sample", WavFile({1, 2, 44100, 4, 0}, Bytes(8, 0)),
          "This sound cannot be played."},
         {"no channels", WavFile({1, 0, 11025, 4, 16}, Bytes(8, 0)), "This sound cannot be played."},
+        {"nine channels", WavFile({1, 9, 11025, 18, 16}, Bytes(36, 0)),
+         "This sound cannot be played."},
         {"no frame size", WavFile({1, 2, 11025, 0, 16}, Bytes(8, 0)),
          "This sound cannot be played."},
     };
