@@ -166,8 +166,8 @@ const CountdownFrames::CellSums &CountdownFrames::Sums(int slot, const Cell &cel
     sums.firstBox = first;
     sums.boxes = last - first + 1;
     sums.change.assign(static_cast<size_t>(sums.rows) * sums.boxes * 3, 0);
-    const int digits[3] = {look_.digits >> 16 & 0xFF, look_.digits >> 8 & 0xFF,
-                           look_.digits & 0xFF}; // in the bytes' order: blue, green, red
+    uint8_t digits[3];
+    PixelBytes(look_.digits, digits);
     for (int i = 0; i < sums.rows; i++) {
         const uint8_t *coverage = ImageRow(cell.strip, i) + cell.start;
         const uint8_t *below = ImageRow(image, border_ + i) + 3 * cell.x;

@@ -80,11 +80,6 @@ void DrawBevel(HDC dc, const RECT &box, int thickness, int topLeft, int bottomRi
     SelectObject(dc, previous);
 }
 
-int Channel(int colour, int shift)
-{
-    return colour >> shift & 0xFF;
-}
-
 // The panel texture tinted half-way towards the background, ready to be tiled.
 class RetroTexture
 {
@@ -99,13 +94,14 @@ public:
             texture->biHeight != kRetroSize ||
             !CreateRenderSurface(kRetroSize, kRetroSize, &surface_))
             return;
+        uint8_t tint[3];
+        PixelBytes(background, tint);
         for (int y = 0; y < kRetroSize; y++) {
             const uint8_t *from = ImageRow(texture, y);
             uint8_t *to = ImageRow(surface_.header, y);
             for (int i = 0; i < 3 * kRetroSize; i += 3)
-                for (int c = 0; c < 3; c++) // blue, green, red
-                    to[i + c] =
-                        static_cast<uint8_t>((from[i + c] + Channel(background, 16 - 8 * c)) >> 1);
+                for (int c = 0; c < 3; c++)
+                    to[i + c] = static_cast<uint8_t>((from[i + c] + tint[c]) >> 1);
         }
         SyncRenderSurface(&surface_, kSyncImageToSection);
     }

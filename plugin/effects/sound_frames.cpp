@@ -3,12 +3,11 @@
 #include "effects/effect_frames.h"
 #include "resources/resource_ids.h"
 #include "sound/match_time.h"
+#include "sound/wav_reader.h"
 #include "ui/page_values.h"
 
 namespace
 {
-
-constexpr int kLongestPath = 260;
 
 // Frees the analysis on every way out of a build.
 class AnalysisGuard
@@ -27,7 +26,7 @@ private:
 
 SoundBuildRequest ReadSoundBuildRequest(HWND dialog, const SoundPageIds &ids)
 {
-    char path[kLongestPath + 1] = {};
+    char path[kSoundPathLength + 1] = {};
     GetWindowTextA(GetDlgItem(dialog, ids.sound), path, sizeof path);
     return {path, ReadSpinValue(dialog, ids.frames), ReadSpinValue(dialog, IDC_DELAY),
             ReadCheck(dialog, ids.normalize) != 0, ReadCheck(dialog, ids.matchTime) != 0};

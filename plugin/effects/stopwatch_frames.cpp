@@ -3,6 +3,7 @@
 #include "effects/effect_frames.h"
 #include "frame/global_block.h"
 #include "imaging/byte_weights.h"
+#include "imaging/colour_helpers.h"
 #include "imaging/rotation.h"
 
 #include <algorithm>
@@ -40,9 +41,8 @@ void HandLine(HDC dc, int pivotY, int endY, int angle, int offset)
 // below × (255 - m) / 255 + background × m / 255, m being the silhouette's red.
 void ApplyMask(PackedImage *image, const PackedImage *mask, int at, int background)
 {
-    const uint8_t over[3] = {static_cast<uint8_t>(background >> 16),
-                             static_cast<uint8_t>(background >> 8),
-                             static_cast<uint8_t>(background)}; // blue, green, red
+    uint8_t over[3];
+    PixelBytes(background, over);
     const int width = std::min<int>(mask->biWidth, image->biWidth - at);
     const int height = std::min<int>(mask->biHeight, image->biHeight - at);
     for (int y = 0; y < height; y++) {

@@ -1,6 +1,6 @@
 #include "frame/effect_registry.h"
 
-#include "effects/audio_spectrum.h"
+#include "effects/band_meter.h"
 #include "effects/countdown.h"
 #include "effects/digital_vu.h"
 #include "effects/stopwatch.h"
@@ -68,7 +68,7 @@ const uint32_t kStopwatchPage[] = {490, 491, 492, 493, 494, 495, 496, 10496, 497
 const EffectDescriptor kEffects[kEffectCount] = {
     {"Alien Overflight",              NotBuiltYet,            NotBuiltYet,          Black,                        kAlienOverflightPage,          0},
     {"Altimeter",                     NotBuiltYet,            NotBuiltYet,          Swatch<525>,                  kAltimeterPage,                0},
-    {"Audio Spectrum",                SpectrumPreview,        SpectrumBuild,        Swatch<414>,                  kAudioSpectrumPage,            0},
+    {"Audio Spectrum",                BandMeterPreview,       BandMeterBuild,       Swatch<414>,                  kAudioSpectrumPage,            0},
     {"Analog VU Meter (rectangular)", NotBuiltYet,            NotBuiltYet,          Swatch<178>,                  kAnalogVUMeterRectangularPage, 0},
     {"Analog VU Meter (round)",       NotBuiltYet,            NotBuiltYet,          Swatch<194>,                  kAnalogVUMeterRoundPage,       0},
     {"Bar Graph",                     NotBuiltYet,            NotBuiltYet,          SwatchByCheck<566, 562, 0>,   kBarGraphPage,                 0},

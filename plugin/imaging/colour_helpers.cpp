@@ -36,6 +36,12 @@ void TintBytes(uint8_t *bgr, const int offsets[3])
 
 } // namespace
 
+void PixelBytes(int colour, uint8_t bgr[3])
+{
+    for (int c = 0; c < 3; c++)
+        bgr[c] = static_cast<uint8_t>(Channel(colour, 16 - 8 * c));
+}
+
 int ScaleColour(int colour, double factor)
 {
     return MakeColour(ScaleChannel(Channel(colour, 0), factor),

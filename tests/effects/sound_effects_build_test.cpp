@@ -1,5 +1,5 @@
 // The LED effects' build handlers on the real pages, from WAV files written by the test.
-#include "effects/audio_spectrum.h"
+#include "effects/band_meter.h"
 #include "effects/digital_vu.h"
 #include "resources/resource_ids.h"
 #include "sound/wav_fixture.h"
@@ -23,7 +23,7 @@ struct SoundEffect {
 const SoundEffect kSoundEffects[] = {
     {"vertical", VerticalMeterBuild, 110, 116, 133},
     {"horizontal", HorizontalMeterBuild, 144, 150, 167},
-    {"spectrum", SpectrumBuild, 418, 424, 441},
+    {"spectrum", BandMeterBuild, 418, 424, 441},
 };
 
 // One second of a 16-bit stereo sound at 8000 Hz that swells from silence.

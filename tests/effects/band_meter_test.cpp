@@ -1,4 +1,4 @@
-#include "effects/audio_spectrum.h"
+#include "effects/band_meter.h"
 
 #include "effects/led_frame.h"
 #include "imaging/colour_helpers.h"
@@ -9,29 +9,29 @@
 namespace
 {
 
-TEST(AudioSpectrum, DefaultPageIsTwoGroupsOfTenColumnsBesideTheScale)
+TEST(BandMeter, DefaultPageIsTwoGroupsOfTenColumnsBesideTheScale)
 {
     LedLook look = DefaultLook();
     look.leds = 48;
-    const SpectrumDisplay display(look);
-    ASSERT_TRUE(display);
-    const LedLayout &layout = display.panel().layout();
-    EXPECT_EQ(206 + 2 * display.panel().metrics().scaleWidth, layout.width);
+    const BandMeter meter(look);
+    ASSERT_TRUE(meter);
+    const LedLayout &layout = meter.panel().layout();
+    EXPECT_EQ(206 + 2 * meter.panel().metrics().scaleWidth, layout.width);
     EXPECT_EQ(20u, layout.columns.size());
     ASSERT_EQ(2u, layout.labels.size());
     EXPECT_EQ("LEFT", layout.labels[0].text);
     EXPECT_EQ("RIGHT", layout.labels[1].text);
 }
 
-TEST(AudioSpectrum, PreviewShowsItsBandsLowestFirstEachGroupItsChannel)
+TEST(BandMeter, PreviewShowsItsBandsLowestFirstEachGroupItsChannel)
 {
     const PageDialog dialog;
     EffectContext context = {};
     context.dialog = dialog.get();
-    ASSERT_EQ(1, SpectrumPreview(&context));
+    ASSERT_EQ(1, BandMeterPreview(&context));
     const LedFrame frame(context.resultImage);
-    const SpectrumDisplay display(ReadLedLook(dialog.get(), 408));
-    const LedPanel &panel = display.panel();
+    const BandMeter meter(ReadLedLook(dialog.get(), 408));
+    const LedPanel &panel = meter.panel();
     ASSERT_EQ(48, panel.metrics().count);
     EXPECT_EQ(panel.layout().width / panel.metrics().k, frame->biWidth);
     // Columns alternate left, right band by band. LED 42 of 48 stands at 223.1: band 4 is

@@ -1,12 +1,12 @@
-#include "effects/audio_spectrum.h"
+#include "effects/band_meter.h"
 
 #include "effects/sound_frames.h"
 
 namespace
 {
 
-constexpr UINT kSpectrumPage = 408;
-constexpr SoundPageIds kSpectrumSound = {418, 424, 434, 441};
+constexpr UINT kBandMeterPage = 408;
+constexpr SoundPageIds kBandMeterSound = {418, 424, 434, 441};
 
 // The preview's stand-in band levels, lowest band first.
 constexpr int kPreviewLeft[kSoundBands] = {10, 40, 60, 135, 244, 250, 234, 125, 50, 40};
@@ -31,7 +31,7 @@ int PreviewAnalysis(SoundAnalysis *analysis)
 
 } // namespace
 
-SpectrumDisplay::SpectrumDisplay(const LedLook &look)
+BandMeter::BandMeter(const LedLook &look)
     : panel_(look, MeterOrientation::kVertical), bars_(ChannelBars(look.channels))
 {
     const LedMetrics &m = panel_.metrics();
@@ -40,7 +40,7 @@ SpectrumDisplay::SpectrumDisplay(const LedLook &look)
         {kSoundBands, kSoundBands * m.width + (kSoundBands - 1) * m.gapH, m.groupGap, true}));
 }
 
-HGLOBAL SpectrumDisplay::Render(const SoundAnalysis &analysis, int frame) const
+HGLOBAL BandMeter::Render(const SoundAnalysis &analysis, int frame) const
 {
     int *const *bands[3] = {analysis.bandLeft, analysis.bandRight, analysis.bandCombined};
     // Columns run band by band, each band's bars side by side.
@@ -52,22 +52,22 @@ HGLOBAL SpectrumDisplay::Render(const SoundAnalysis &analysis, int frame) const
     return panel_.Render(levels);
 }
 
-int __cdecl SpectrumPreview(EffectContext *context)
+int __cdecl BandMeterPreview(EffectContext *context)
 {
-    const SpectrumDisplay display(ReadLedLook(context->dialog, kSpectrumPage));
+    const BandMeter meter(ReadLedLook(context->dialog, kBandMeterPage));
     SoundAnalysis analysis = {};
-    if (display && PreviewAnalysis(&analysis))
-        context->resultImage = display.Render(analysis, 0);
+    if (meter && PreviewAnalysis(&analysis))
+        context->resultImage = meter.Render(analysis, 0);
     FreeSoundAnalysis(&analysis);
     return context->resultImage != nullptr;
 }
 
-int __cdecl SpectrumBuild(EffectContext *context)
+int __cdecl BandMeterBuild(EffectContext *context)
 {
-    const SpectrumDisplay display(ReadLedLook(context->dialog, kSpectrumPage));
-    if (!display)
+    const BandMeter meter(ReadLedLook(context->dialog, kBandMeterPage));
+    if (!meter)
         return 0;
     return BuildSoundFrames(
-        context, ReadSoundBuildRequest(context->dialog, kSpectrumSound), kAnalyseBands,
-        [&display](const SoundAnalysis &analysis, int i) { return display.Render(analysis, i); });
+        context, ReadSoundBuildRequest(context->dialog, kBandMeterSound), kAnalyseBands,
+        [&meter](const SoundAnalysis &analysis, int i) { return meter.Render(analysis, i); });
 }

@@ -1,5 +1,5 @@
-// "Audio Spectrum": ten LED columns per channel, one for each frequency band of a WAV file,
-// lowest band on the left, drawn like the vertical digital VU meter's bars.
+// The ten-band display: ten LED columns per channel, one for each frequency band of a WAV
+// file, lowest band on the left, drawn like the vertical digital VU meter's bars.
 #pragma once
 
 #include <windows.h>
@@ -10,10 +10,10 @@
 
 #include <vector>
 
-class SpectrumDisplay
+class BandMeter
 {
 public:
-    explicit SpectrumDisplay(const LedLook &look);
+    explicit BandMeter(const LedLook &look);
     explicit operator bool() const { return static_cast<bool>(panel_); }
     const LedPanel &panel() const { return panel_; }
 
@@ -26,5 +26,5 @@ private:
     std::vector<ChannelBar> bars_;
 };
 
-int __cdecl SpectrumPreview(EffectContext *context);
-int __cdecl SpectrumBuild(EffectContext *context);
+int __cdecl BandMeterPreview(EffectContext *context);
+int __cdecl BandMeterBuild(EffectContext *context);
